@@ -1,0 +1,4 @@
+# Sources of src/catalog
+list(APPEND VETRINALIA_UI_SOURCES
+    src/catalog/ApriCatalogo.cpp src/catalog/ApriCatalogo.h
+    src/catalog/CreaCatalogo.cpp src/catalog/CreaCatalogo.h)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace editor {
+
+// A price field: typing is filtered (digits, comma, Backspace, Delete, Left, Right) and
+// stops at 12 characters; Enter asks for the next field; leaving the field normalises the
+// text to two decimals with a comma.
+class PriceEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit PriceEdit(const QString& name, QWidget* parent);
+
+    static constexpr int kMaxTyped = 12;
+
+Q_SIGNALS:
+    // Enter was pressed: the editor moves the focus along its chain.
+    void enterPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace editor

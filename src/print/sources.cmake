@@ -1,0 +1,5 @@
+# Sources of src/print
+list(APPEND VETRINALIA_UI_SOURCES
+    src/print/PrintCommands.cpp src/print/PrintCommands.h
+    src/print/AnteprimaProdotto.cpp src/print/AnteprimaProdotto.h
+    src/print/StampaProdotto.cpp src/print/StampaProdotto.h)

@@ -1,0 +1,179 @@
+#include "storage/FlyerArchive.h"
+
+#include "app/Text.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace storage {
+
+namespace {
+
+constexpr std::array<FieldLayout, 5> kFields{kCodiceField, kNomeField, kUmField, kCaratteristicheField,
+                                             kPrezzoField};
+
+const char* const kCodePage = "windows-1252";
+
+QString* fieldOf(ProductSlot& slot, int field)
+{
+    switch (field) {
+    case 0:
+        return &slot.codice;
+    case 1:
+        return &slot.nome;
+    case 2:
+        return &slot.um;
+    case 3:
+        return &slot.caratteristiche;
+    default:
+        return &slot.prezzo;
+    }
+}
+
+const QString& fieldOf(const ProductSlot& slot, int field)
+{
+    return *fieldOf(const_cast<ProductSlot&>(slot), field);
+}
+
+} // namespace
+
+QByteArray EncodeField(const QString& text, int maxLength)
+{
+    const QString trimmed = app::TrimBlanks(text);
+    QByteArray bytes;
+    bytes.reserve(trimmed.size());
+    QStringEncoder encoder(kCodePage);
+    QStringDecoder decoder(kCodePage);
+    if (!encoder.isValid() || !decoder.isValid())
+        throw StorageError("code page windows-1252 not available");
+    // One code point at a time, so that a character the code page cannot hold becomes
+    // exactly one "?".
+    for (qsizetype i = 0; i < trimmed.size() && bytes.size() < maxLength;) {
+        const qsizetype width = (trimmed.at(i).isHighSurrogate() && i + 1 < trimmed.size()
+                                 && trimmed.at(i + 1).isLowSurrogate())
+            ? 2
+            : 1;
+        const QStringView character = QStringView(trimmed).mid(i, width);
+        QByteArray encoded = encoder.encode(character);
+        if (encoder.hasError() || encoded.size() != 1 || QString(decoder.decode(encoded)) != character) {
+            encoder.resetState();
+            decoder.resetState();
+            encoded = QByteArrayLiteral("?");
+        }
+        bytes += encoded;
+        i += width;
+    }
+    return bytes;
+}
+
+QString DecodeField(QByteArrayView bytes)
+{
+    QStringDecoder decoder(kCodePage);
+    if (!decoder.isValid())
+        throw StorageError("code page windows-1252 not available");
+    return app::TrimBlanks(QString(decoder.decode(bytes)));
+}
+
+QByteArray EncodePageRecord(const PageRecord& record, const QByteArray& base)
+{
+    QByteArray bytes = base.size() == kPageRecordSize ? base : QByteArray(kPageRecordSize, '\0');
+    char* data = bytes.data();
+    for (int s = 0; s < kSlotCount; ++s) {
+        char* slot = data + s * kSlotSize;
+        for (int f = 0; f < int(kFields.size()); ++f) {
+            const FieldLayout layout = kFields[f];
+            const QByteArray value = EncodeField(fieldOf(record.slots[s], f), layout.maxLength);
+            slot[layout.offset] = char(quint8(value.size()));
+            std::copy(value.begin(), value.end(), slot + layout.offset + 1);
+        }
+    }
+    return bytes;
+}
+
+PageRecord DecodePageRecord(QByteArrayView bytes)
+{
+    if (bytes.size() < kPageRecordSize)
+        throw StorageError("short page record");
+    PageRecord record;
+    for (int s = 0; s < kSlotCount; ++s) {
+        const QByteArrayView slot = bytes.sliced(s * kSlotSize, kSlotSize);
+        for (int f = 0; f < int(kFields.size()); ++f) {
+            const FieldLayout layout = kFields[f];
+            const int length = qMin<int>(quint8(slot[layout.offset]), layout.maxLength);
+            *fieldOf(record.slots[s], f) = DecodeField(slot.sliced(layout.offset + 1, length));
+        }
+    }
+    return record;
+}
+
+qint64 RecordCount(qint64 sizeInBytes)
+{
+    return sizeInBytes < 0 ? 0 : sizeInBytes / kPageRecordSize;
+}
+
+PageRecord ReadPage(QIODevice& device, qint64 index)
+{
+    if (index < 0 || !device.seek(index * kPageRecordSize))
+        throw StorageError("cannot seek in archive");
+    const QByteArray bytes = device.read(kPageRecordSize);
+    if (bytes.size() != kPageRecordSize)
+        throw StorageError("cannot read page from archive");
+    return DecodePageRecord(bytes);
+}
+
+void WritePage(QIODevice& device, qint64 index, const PageRecord& record)
+{
+    if (index < 0 || !device.seek(index * kPageRecordSize))
+        throw StorageError("cannot seek in archive");
+    const QByteArray bytes = EncodePageRecord(record);
+    if (device.write(bytes) != bytes.size())
+        throw StorageError("cannot write page to archive");
+}
+
+FlyerArchive::FlyerArchive(const QString& path)
+    : m_file(path)
+{
+    if (!m_file.open(QIODevice::ReadWrite))
+        throw StorageError("cannot open archive");
+}
+
+FlyerArchive::~FlyerArchive()
+{
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+qint64 FlyerArchive::recordCount()
+{
+    if (!m_file.isOpen())
+        throw StorageError("archive not open");
+    return RecordCount(m_file.size());
+}
+
+PageRecord FlyerArchive::readPage(qint64 index)
+{
+    if (index >= recordCount())
+        throw StorageError("page beyond the end of the archive");
+    return ReadPage(m_file, index);
+}
+
+void FlyerArchive::writePage(qint64 index, const PageRecord& record)
+{
+    if (index > recordCount())
+        throw StorageError("page beyond the end of the archive");
+    WritePage(m_file, index, record);
+    if (!m_file.flush())
+        throw StorageError("cannot write page to archive");
+}
+
+void FlyerArchive::close()
+{
+    if (!m_file.isOpen())
+        return;
+    const bool flushed = m_file.flush();
+    m_file.close();
+    if (!flushed || m_file.error() != QFileDevice::NoError)
+        throw StorageError("cannot close archive");
+}
+
+} // namespace storage

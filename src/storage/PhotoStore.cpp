@@ -1,0 +1,76 @@
+#include "storage/PhotoStore.h"
+
+#include "app/ProgramFolder.h"
+#include "app/Text.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+namespace storage {
+
+QString PhotoFolderPath()
+{
+    const QString folder = app::ProgramFolder() + QStringLiteral("Foto_Listino");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QChar SlotLetter(int slot)
+{
+    return QChar(char16_t(u'A' + slot));
+}
+
+QString SlotPhotoPath(const QString& title, QChar letter, const QString& position)
+{
+    return PhotoFolderPath() + QDir::separator() + app::TrimBlanks(title) + QStringLiteral("_Foto_")
+        + letter + QLatin1Char('_') + app::TrimBlanks(position) + QStringLiteral(".jpg");
+}
+
+QString PreviewPicturePath(const QString& title, QChar letter)
+{
+    return PhotoFolderPath() + QDir::separator() + app::TrimBlanks(title) + QStringLiteral("_Anteprima_")
+        + letter + QStringLiteral(".jpg");
+}
+
+QImage ScaleBitmap(const QImage& source, int width, int height)
+{
+    QImage result(width, height, QImage::Format_ARGB32_Premultiplied);
+    if (result.isNull())
+        return result;
+    result.fill(Qt::transparent);
+    if (source.isNull())
+        return result;
+    // Area-averaging reduction keeps fine detail from aliasing at a tenth of the size.
+    const QImage scaled = source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPainter painter;
+    if (!painter.begin(&result))
+        return result;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(0, 0, width, height), scaled);
+    painter.end();
+    return result;
+}
+
+bool SavePhoto(const QImage& picture, const QString& path)
+{
+    if (picture.isNull())
+        return false;
+    const QImage scaled = ScaleBitmap(picture, kPhotoWidth, kPhotoHeight);
+    if (scaled.isNull())
+        return false;
+    QImageWriter writer(path, "jpg");
+    return writer.write(scaled);
+}
+
+std::optional<QImage> LoadPhoto(const QString& path)
+{
+    QImageReader reader(path);
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return std::nullopt;
+    return image;
+}
+
+} // namespace storage

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+namespace storage {
+
+// Size of every stored slot photo and preview picture.
+inline constexpr int kPhotoWidth = 366;
+inline constexpr int kPhotoHeight = 274;
+
+// The program folder's Foto_Listino, created (with any missing parent) when missing.
+// A failure to create it shows as a failure of the read or write that follows.
+QString PhotoFolderPath();
+
+// The slot letter A..H of slot index 0..7.
+QChar SlotLetter(int slot);
+
+// Foto_Listino/<title>_Foto_<letter>_<position>.jpg; title and position are trimmed.
+QString SlotPhotoPath(const QString& title, QChar letter, const QString& position);
+// Foto_Listino/<title>_Anteprima_<letter>.jpg; title is trimmed.
+QString PreviewPicturePath(const QString& title, QChar letter);
+
+// A new picture of exactly width x height holding the whole source stretched to fill it
+// (proportions not kept), cleared to transparent black first, smoothly resampled.
+QImage ScaleBitmap(const QImage& source, int width, int height);
+
+// Scales the picture to 366 x 274 and writes it as JPEG, replacing any file of that name.
+// False on any failure; never throws.
+bool SavePhoto(const QImage& picture, const QString& path);
+
+// Reads a picture file at its own pixel size; nothing when it cannot be read.
+std::optional<QImage> LoadPhoto(const QString& path);
+
+} // namespace storage

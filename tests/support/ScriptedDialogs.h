@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <functional>
+
+namespace testing {
+
+// A modal seam for tests: records every request and gives the answers the test queued.
+// Installed for its lifetime.
+class ScriptedDialogs : public app::ModalSeam {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    struct Message {
+        QString text;
+        app::MessageKind kind;
+        bool plain;
+    };
+
+    // Recorded requests.
+    QList<Message> messages;
+    QList<app::FileRequest> fileRequests;
+    int printDialogs = 0;
+    int previews = 0;
+    QList<QUrl> openedUrls;
+    QStringList modalDialogs; // objectName of each dialog shown through runModal
+
+    // Answers, taken in order; when a queue is empty: OK (Sì for a confirmation), cancel
+    // for file and print dialogs.
+    std::deque<app::MessageAnswer> answers;
+    std::deque<QString> fileNames;
+    std::deque<bool> printAnswers;
+
+    // Called for every message as it is shown (for example to look at the screen meanwhile).
+    std::function<void(const Message&)> onMessage;
+    // Called while a dialog is "open"; may click its buttons. The dialog is closed afterwards.
+    std::function<void(QDialog&)> onModal;
+    // Called while the preview window would be open, with the report it shows.
+    std::function<void(const report::Report&)> onPreview;
+    // Called when the print dialog is asked for, with the printer to be set up.
+    std::function<void(QPrinter&)> onPrintDialog;
+
+    QStringList messageTexts() const;
+
+    app::MessageAnswer messageBox(QWidget* parent, const QString& text, app::MessageKind kind) override;
+    void plainMessage(QWidget* parent, const QString& text) override;
+    QString openFileName(QWidget* parent, const app::FileRequest& request) override;
+    bool printDialog(QWidget* parent, QPrinter& printer) override;
+    void showPreview(QWidget* parent, const report::Report& report) override;
+    void openUrl(const QUrl& url) override;
+    void runModal(QDialog& dialog) override;
+};
+
+} // namespace testing
