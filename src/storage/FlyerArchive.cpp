@@ -40,26 +40,30 @@ const QString& fieldOf(const ProductSlot& slot, int field)
 QByteArray EncodeField(const QString& text, int maxLength)
 {
     const QString trimmed = app::TrimBlanks(text);
-    QByteArray bytes;
-    bytes.reserve(trimmed.size());
-    QStringEncoder encoder(kCodePage);
-    QStringDecoder decoder(kCodePage);
-    if (!encoder.isValid() || !decoder.isValid())
-        throw StorageError("code page windows-1252 not available");
+    {
+        // Most texts convert whole.
+        QStringEncoder encoder(kCodePage);
+        QStringDecoder decoder(kCodePage);
+        if (!encoder.isValid() || !decoder.isValid())
+            throw StorageError("code page windows-1252 not available");
+        QByteArray bytes = encoder.encode(trimmed);
+        if (!encoder.hasError() && bytes.size() == trimmed.size() && QString(decoder.decode(bytes)) == trimmed)
+            return bytes.left(maxLength);
+    }
     // One code point at a time, so that a character the code page cannot hold becomes
     // exactly one "?".
+    QByteArray bytes;
     for (qsizetype i = 0; i < trimmed.size() && bytes.size() < maxLength;) {
         const qsizetype width = (trimmed.at(i).isHighSurrogate() && i + 1 < trimmed.size()
                                  && trimmed.at(i + 1).isLowSurrogate())
             ? 2
             : 1;
         const QStringView character = QStringView(trimmed).mid(i, width);
+        QStringEncoder encoder(kCodePage);
+        QStringDecoder decoder(kCodePage);
         QByteArray encoded = encoder.encode(character);
-        if (encoder.hasError() || encoded.size() != 1 || QString(decoder.decode(encoded)) != character) {
-            encoder.resetState();
-            decoder.resetState();
+        if (encoder.hasError() || encoded.size() != 1 || QString(decoder.decode(encoded)) != character)
             encoded = QByteArrayLiteral("?");
-        }
         bytes += encoded;
         i += width;
     }
