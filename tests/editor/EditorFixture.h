@@ -51,6 +51,9 @@ public:
         editor->showScreen();
         editor->activateWindow();
         (void)QTest::qWaitForWindowActive(editor);
+        // The offscreen screen is 800 x 800: give the window room for its 1016 x 713 content.
+        editor->resize(editor->size().expandedTo(app::kMaximisedContentSize));
+        QCoreApplication::processEvents();
     }
 
     template <typename T = QWidget>
