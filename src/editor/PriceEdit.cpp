@@ -78,6 +78,9 @@ PriceEdit::PriceEdit(const QString& name, QWidget* parent)
         setAccessibleName(QStringLiteral("Prezzo prodotto ") + name.mid(prefix.size()));
     setText(QStringLiteral("0,00"));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Every typed character comes as a key event, through the filter, not as a composed
+    // input-method text.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 void PriceEdit::keyPressEvent(QKeyEvent* event)

@@ -369,10 +369,13 @@ private Q_SLOTS:
         w.price->selectAll();
         QApplication::clipboard()->setText(QStringLiteral(" 5e3 "));
         w.price->paste();
-        // A context menu taking the focus for a moment does not leave the field.
-        QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
-        QApplication::sendEvent(w.price, &popup);
-        QCOMPARE(w.price->text(), QStringLiteral(" 5e3 "));
+        // A context menu or another window taking the focus for a while does not leave
+        // the field.
+        for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+            QFocusEvent away(QEvent::FocusOut, reason);
+            QApplication::sendEvent(w.price, &away);
+            QCOMPARE(w.price->text(), QStringLiteral(" 5e3 "));
+        }
         QVERIFY(w.focus(w.price));
         QVERIFY(w.focus(w.other));
         QCOMPARE(w.price->text(), QStringLiteral("5000,00"));
