@@ -38,9 +38,6 @@ ProductDialog::ProductDialog(app::Screens& screens, const QString& objectName, c
     : app::FixedDialogScreen(screens, objectName, caption, QSize(364, 287), QColor(0x42, 0x7A, 0xA8), Qt::white,
                              Centre::Owner, owner)
 {
-    m_editor = qobject_cast<editor::TfrmListinoPrezzi*>(owner);
-    if (!m_editor)
-        m_editor = screens.frmListinoPrezzi;
     try {
         m_report = PageTemplate::Load().CreateReport();
     } catch (const TemplateError&) {
@@ -62,11 +59,20 @@ ProductDialog::ProductDialog(app::Screens& screens, const QString& objectName, c
     connect(btnStampa, &QPushButton::clicked, this, &ProductDialog::btnStampaClick);
 }
 
+editor::TfrmListinoPrezzi* ProductDialog::pageEditor() const
+{
+    // The editor that opened the dialog; the registry's one for a dialog without owner.
+    if (auto* owner = qobject_cast<editor::TfrmListinoPrezzi*>(parentWidget()))
+        return owner;
+    return screens().frmListinoPrezzi;
+}
+
 void ProductDialog::FillPageTemplate()
 {
-    if (!m_editor)
+    const editor::TfrmListinoPrezzi* source = pageEditor();
+    if (!source)
         return;
-    const editor::TfrmListinoPrezzi& page = *m_editor;
+    const editor::TfrmListinoPrezzi& page = *source;
     PageContent content;
     content.title = app::TrimBlanks(page.lblNome->text());
     for (int slot = 0; slot < kSlotCount; ++slot) {

@@ -40,7 +40,8 @@ protected:
     virtual void deliver(report::Report& report) = 0;
 
 private:
-    editor::TfrmListinoPrezzi* m_editor = nullptr;
+    editor::TfrmListinoPrezzi* pageEditor() const;
+
     report::Report m_report;
 };
 

@@ -112,6 +112,8 @@ void PdfToolTest::threePagesInOrder()
     QImage photo(366, 274, QImage::Format_RGB32);
     photo.fill(QColor(0x20, 0x60, 0xC0));
     QVERIFY(photo.save(flyers + QStringLiteral("Foto_Listino/Saldi Estate_Foto_A_2.jpg")));
+    // A text file under a photo's name prints the blank picture.
+    QVERIFY(testing::WriteFile(flyers + QStringLiteral("Foto_Listino/Saldi Estate_Foto_B_3.jpg"), "non una foto"));
     const QStringList photosBefore = QDir(flyers + QStringLiteral("Foto_Listino")).entryList(QDir::Files);
 
     const QString pdf = folder.file(QStringLiteral("volantino.pdf"));
