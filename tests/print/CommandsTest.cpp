@@ -26,6 +26,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -187,10 +188,10 @@ void CommandsTest::onlyWrittenPreviewPicturesAreReloaded_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("blockedSlot"); // a folder in the way of this slot's file; -1 none
-    QTest::addColumn<int>("emptySlot");   // a slot without any picture; -1 none
+    QTest::addColumn<int>("lockedSlot");  // its older file stays readable but cannot be replaced; -1 none
     QTest::addColumn<int>("written");     // slots A.. that get their preview picture
     QTest::newRow("slot C file cannot be written") << QStringLiteral("Estate") << 2 << -1 << 2;
-    QTest::newRow("slot D has no picture, older file readable") << QStringLiteral("Estate") << -1 << 3 << 3;
+    QTest::newRow("slot D older file cannot be replaced") << QStringLiteral("Estate") << -1 << 3 << 3;
     QTest::newRow("title not a file name") << QStringLiteral("Est/ate") << -1 << -1 << 0;
 }
 
@@ -198,18 +199,24 @@ void CommandsTest::onlyWrittenPreviewPicturesAreReloaded()
 {
     QFETCH(QString, title);
     QFETCH(int, blockedSlot);
-    QFETCH(int, emptySlot);
+    QFETCH(int, lockedSlot);
     QFETCH(int, written);
     Fixture f;
     f.editor.lblNome->setText(title);
-    if (emptySlot >= 0)
-        f.editor.imgFoto(emptySlot)->setPicture(QImage());
     // Preview pictures left by an earlier preview of another page of the same flyer.
     for (int slot = 0; slot < 8; ++slot)
         QVERIFY(storage::SavePhoto(Solid(366, 274, Qt::black), f.previewPath(slot)));
     if (blockedSlot >= 0) {
         QVERIFY(QFile::remove(f.previewPath(blockedSlot)));
         QVERIFY(QDir().mkpath(f.previewPath(blockedSlot)));
+    }
+    // Root writes through file modes; an immutable file stops even root.
+    std::unique_ptr<void, std::function<void(void*)>> unlock;
+    if (lockedSlot >= 0) {
+        const QString locked = f.previewPath(lockedSlot);
+        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), locked}) != 0)
+            QSKIP("chattr +i is not available on this file system");
+        unlock = {&f, [locked](void*) { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), locked}); }};
     }
     QList<QImage> before;
     for (int slot = 0; slot < 8; ++slot)
