@@ -85,7 +85,7 @@ TfrmApriCatalogo::TfrmApriCatalogo(app::Screens& screens)
     lstFiles->setFrameShape(QFrame::NoFrame);
     lstFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstFiles->setFont(QFont(QStringLiteral("Courier New"), 14));
-    lstFiles->setStyleSheet(QStringLiteral("QListWidget { background: transparent; color: black; }"));
+    lstFiles->setStyleSheet(QStringLiteral("QListWidget { background: transparent; color: black; selection-color: black; selection-background-color: #A9CDEE; }"));
     app::Place(lstFiles, 34, 224, 926, 298);
 
     lblCreati = new QLabel(panel);
@@ -107,7 +107,9 @@ TfrmApriCatalogo::TfrmApriCatalogo(app::Screens& screens)
 
     lblMemory = hiddenLabel(QStringLiteral("lblMemory"), panel);
     lblMemory->setText(kAvvio);
+    lblMemory->setAccessibleDescription(QStringLiteral("Destinazione alla chiusura"));
     lblFile = hiddenLabel(QStringLiteral("lblFile"), panel);
+    lblFile->setAccessibleDescription(QStringLiteral("Percorso dell'archivio selezionato"));
 
     connect(btnApri, &app::PictureButton::clicked, this, &TfrmApriCatalogo::btnApriClick);
     connect(btnElimina, &app::PictureButton::clicked, this, &TfrmApriCatalogo::btnEliminaClick);

@@ -11,6 +11,7 @@
 #include "catalog/FlyerCatalog.h"
 #include "help/HelpTopics.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <algorithm>
 #include <QLabel>
@@ -36,6 +37,15 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
+        if (event->type() == QEvent::InputMethod) {
+            // Text composed by an input method arrives without a key press.
+            auto* input = static_cast<QInputMethodEvent*>(event);
+            QString commit = input->commitString();
+            commit.removeIf(IsFilteredNameKey);
+            if (commit.size() != input->commitString().size())
+                input->setCommitString(commit, input->replacementStart(), input->replacementLength());
+            return false;
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
@@ -144,6 +154,7 @@ TfrmCreaCatalogo::TfrmCreaCatalogo(app::Screens& screens)
 
     lblFile = new QLabel(panel);
     lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->setAccessibleDescription(QStringLiteral("Percorso del nuovo archivio"));
     lblFile->hide();
 
     connect(btnApplica, &app::PictureButton::clicked, this, &TfrmCreaCatalogo::btnApplicaClick);
