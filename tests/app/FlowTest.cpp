@@ -90,11 +90,16 @@ private:
     static bool endsTheProgram(const std::function<void()>& trigger)
     {
         QSignalSpy aboutToQuit(qApp, &QCoreApplication::aboutToQuit);
-        QTimer::singleShot(0, qApp, [trigger] {
+        // The fallback is dropped with its context when it was not needed, so that it cannot
+        // end a later event loop.
+        auto context = std::make_unique<QObject>();
+        QObject* fallbackContext = context.get();
+        QTimer::singleShot(0, fallbackContext, [trigger, fallbackContext] {
             trigger();
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
+            QTimer::singleShot(0, fallbackContext, [] { QCoreApplication::exit(1); });
         });
         const int code = QCoreApplication::exec();
+        context.reset();
         return code == 0 && aboutToQuit.count() == 1;
     }
 
