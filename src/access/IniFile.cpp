@@ -257,12 +257,19 @@ void WriteIniString(const QString& path, const QString& section, const QString& 
 
     const QByteArray updated = ini::WriteValue(text, section, key, value);
 
+    // Unbuffered, so that a short write (a full disk) is seen here: a buffered QSaveFile
+    // loses the rest of its buffer and still commits the truncated file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw IniWriteError("the profile file cannot be written");
-    if (file.write(updated) != updated.size()) {
-        file.cancelWriting();
-        throw IniWriteError("the profile file cannot be written");
+    qint64 done = 0;
+    while (done < updated.size()) {
+        const qint64 written = file.write(updated.constData() + done, updated.size() - done);
+        if (written <= 0) {
+            file.cancelWriting();
+            throw IniWriteError("the profile file cannot be written");
+        }
+        done += written;
     }
     if (!file.commit())
         throw IniWriteError("the profile file cannot be written");
