@@ -2,8 +2,19 @@
 
 #include "app/Text.h"
 
+#include <QDeadlineTimer>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QThread>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace storage {
 
@@ -40,26 +51,30 @@ const QString& fieldOf(const ProductSlot& slot, int field)
 QByteArray EncodeField(const QString& text, int maxLength)
 {
     const QString trimmed = app::TrimBlanks(text);
-    QByteArray bytes;
-    bytes.reserve(trimmed.size());
-    QStringEncoder encoder(kCodePage);
-    QStringDecoder decoder(kCodePage);
-    if (!encoder.isValid() || !decoder.isValid())
-        throw StorageError("code page windows-1252 not available");
+    {
+        // Most texts convert whole.
+        QStringEncoder encoder(kCodePage);
+        QStringDecoder decoder(kCodePage);
+        if (!encoder.isValid() || !decoder.isValid())
+            throw StorageError("code page windows-1252 not available");
+        QByteArray bytes = encoder.encode(trimmed);
+        if (!encoder.hasError() && bytes.size() == trimmed.size() && QString(decoder.decode(bytes)) == trimmed)
+            return bytes.left(maxLength);
+    }
     // One code point at a time, so that a character the code page cannot hold becomes
     // exactly one "?".
+    QByteArray bytes;
     for (qsizetype i = 0; i < trimmed.size() && bytes.size() < maxLength;) {
         const qsizetype width = (trimmed.at(i).isHighSurrogate() && i + 1 < trimmed.size()
                                  && trimmed.at(i + 1).isLowSurrogate())
             ? 2
             : 1;
         const QStringView character = QStringView(trimmed).mid(i, width);
+        QStringEncoder encoder(kCodePage);
+        QStringDecoder decoder(kCodePage);
         QByteArray encoded = encoder.encode(character);
-        if (encoder.hasError() || encoded.size() != 1 || QString(decoder.decode(encoded)) != character) {
-            encoder.resetState();
-            decoder.resetState();
+        if (encoder.hasError() || encoded.size() != 1 || QString(decoder.decode(encoded)) != character)
             encoded = QByteArrayLiteral("?");
-        }
         bytes += encoded;
         i += width;
     }
@@ -130,17 +145,67 @@ void WritePage(QIODevice& device, qint64 index, const PageRecord& record)
         throw StorageError("cannot write page to archive");
 }
 
-FlyerArchive::FlyerArchive(const QString& path)
+FlyerArchive::FlyerArchive(const QString& path, int lockTimeoutMs)
     : m_file(path)
 {
     if (!m_file.open(QIODevice::ReadWrite))
         throw StorageError("cannot open archive");
+    lock(lockTimeoutMs);
 }
 
 FlyerArchive::~FlyerArchive()
 {
+    // Closing the handle releases the lock.
     if (m_file.isOpen())
         m_file.close();
+}
+
+void FlyerArchive::lock(int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+#ifdef Q_OS_WIN
+        auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(m_file.handle()));
+        OVERLAPPED whole{};
+        if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD,
+                       &whole))
+            return;
+        const bool busy = GetLastError() == ERROR_LOCK_VIOLATION;
+#else
+        struct flock whole {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        whole.l_start = 0;
+        whole.l_len = 0;
+#ifdef F_OFD_SETLK
+        // Open file description locks also keep apart two archives opened in one process.
+        const int command = F_OFD_SETLK;
+#else
+        const int command = F_SETLK;
+#endif
+        if (::fcntl(m_file.handle(), command, &whole) == 0)
+            return;
+        const bool busy = errno == EACCES || errno == EAGAIN;
+        if (!busy && (errno == ENOLCK || errno == EINVAL || errno == ENOSYS))
+            return; // a file system without locks: work as the format always did
+#endif
+        if (!busy || deadline.hasExpired()) {
+            m_file.close();
+            throw StorageError("archive locked by another copy of the program");
+        }
+        QThread::msleep(20);
+    }
+}
+
+void FlyerArchive::syncToDisk()
+{
+#ifdef Q_OS_WIN
+    const bool synced = FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(m_file.handle())));
+#else
+    const bool synced = ::fsync(m_file.handle()) == 0;
+#endif
+    if (!synced)
+        throw StorageError("cannot write page to archive");
 }
 
 qint64 FlyerArchive::recordCount()
@@ -164,6 +229,8 @@ void FlyerArchive::writePage(qint64 index, const PageRecord& record)
     WritePage(m_file, index, record);
     if (!m_file.flush())
         throw StorageError("cannot write page to archive");
+    // A confirmed save must survive a power cut.
+    syncToDisk();
 }
 
 void FlyerArchive::close()

@@ -68,11 +68,15 @@ qint64 RecordCount(qint64 sizeInBytes);
 PageRecord ReadPage(QIODevice& device, qint64 index);
 void WritePage(QIODevice& device, qint64 index, const PageRecord& record);
 
-// An archive file, open for one command: opened shared for reading and writing, created
-// empty when missing, released by close() or at the end of its life.
+// An archive file, open for one command: opened for reading and writing, created empty
+// when missing, released by close() or at the end of its life. While open it holds an
+// exclusive lock on the file, so that two copies of the program sharing a folder never
+// interleave their writes; another copy's lock is waited for at most lockTimeoutMs.
 class FlyerArchive {
 public:
-    explicit FlyerArchive(const QString& path);
+    static constexpr int kDefaultLockTimeoutMs = 5000;
+
+    explicit FlyerArchive(const QString& path, int lockTimeoutMs = kDefaultLockTimeoutMs);
     ~FlyerArchive();
     FlyerArchive(const FlyerArchive&) = delete;
     FlyerArchive& operator=(const FlyerArchive&) = delete;
@@ -83,6 +87,9 @@ public:
     void close();
 
 private:
+    void lock(int timeoutMs);
+    void syncToDisk();
+
     QFile m_file;
 };
 
