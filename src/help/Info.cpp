@@ -55,9 +55,14 @@ TfrmInfo::TfrmInfo(app::Screens& screens, QWidget* owner)
     const QColor ink(0x1F, 0x3A, 0x5F);
     QFont titleFont(QStringLiteral("Verdana"), 20);
     titleFont.setBold(true);
-    lblProdotto = MakeText(QStringLiteral("lblProdotto"), QStringLiteral("Vetrinalia\nVersione ") + ProductVersion(),
-                           QStringLiteral("Nome e versione del programma"), titleFont, QColor(0xB2, 0x22, 0x22), shpDettagli);
-    app::Place(lblProdotto, 106, 24, 320, 72);
+    lblProdotto = MakeText(QStringLiteral("lblProdotto"), QStringLiteral("Vetrinalia"), QStringLiteral("Nome del programma"),
+                           titleFont, QColor(0xB2, 0x22, 0x22), shpDettagli);
+    app::Place(lblProdotto, 106, 26, 320, 36);
+    QFont versionFont(QStringLiteral("Verdana"), 11);
+    versionFont.setBold(true);
+    lblVersione = MakeText(QStringLiteral("lblVersione"), QStringLiteral("Versione ") + ProductVersion(),
+                           QStringLiteral("Versione del programma"), versionFont, QColor(0x1F, 0x4E, 0x79), shpDettagli);
+    app::Place(lblVersione, 108, 64, 320, 24);
 
     const QFont textFont(QStringLiteral("Verdana"), 10);
     lblDescrizione = MakeText(

@@ -28,6 +28,7 @@ public:
     app::Rect* shpDettagli = nullptr;
     app::Picture* icoProdotto = nullptr;
     QLabel* lblProdotto = nullptr;
+    QLabel* lblVersione = nullptr;
     QLabel* lblDescrizione = nullptr;
     QLabel* lblLicenza = nullptr;
     QLabel* lblContatti = nullptr;
