@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -11,6 +12,13 @@ class Screens;
 namespace help {
 
 enum class HelpTopic { Start, CreateOpen, Editor };
+
+inline constexpr int kHelpParagraphCount = 14;
+
+// Paragraph number (1 to 14) of the help texts; empty outside that range.
+QString HelpParagraph(int number);
+// The paragraph numbers a topic is made of, in order.
+QList<int> HelpTopicParagraphs(HelpTopic topic);
 
 QString HelpTopicTitle(HelpTopic topic);
 // The topic's paragraphs joined by CR LF CR LF.

@@ -1,0 +1,112 @@
+#include "help/LinkText.h"
+
+#include "app/Widgets.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace help {
+
+LinkText::LinkText(const QString& name, const QString& text, const QString& accessibleName, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setObjectName(name);
+    QFont font(QStringLiteral("Tahoma"), 14);
+    font.setUnderline(true);
+    setFont(font);
+    setCursor(Qt::PointingHandCursor);
+    // Reachable with Tab, but a click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(accessibleName);
+    setColour(NormalColour());
+    adjustSize();
+}
+
+void LinkText::attachIcon(app::PictureButton* icon)
+{
+    connect(icon, &app::PictureButton::pressed, this, &LinkText::press);
+    connect(icon, &app::PictureButton::released, this, &LinkText::release);
+    connect(icon, &app::PictureButton::clicked, this, &LinkText::activate);
+}
+
+QColor LinkText::colour() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void LinkText::setColour(const QColor& colour)
+{
+    QPalette look = palette();
+    look.setColor(QPalette::WindowText, colour);
+    setPalette(look);
+}
+
+void LinkText::press()
+{
+    setColour(PressedColour());
+}
+
+void LinkText::release()
+{
+    setColour(NormalColour());
+}
+
+void LinkText::activate()
+{
+    setColour(NormalColour());
+    Q_EMIT activated();
+}
+
+void LinkText::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_down = true;
+    press();
+}
+
+void LinkText::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_down)
+        return;
+    m_down = false;
+    release();
+    if (rect().contains(event->position().toPoint()))
+        activate();
+}
+
+void LinkText::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkText::focusInEvent(QFocusEvent* event)
+{
+    QLabel::focusInEvent(event);
+    update();
+}
+
+void LinkText::focusOutEvent(QFocusEvent* event)
+{
+    QLabel::focusOutEvent(event);
+    update();
+}
+
+void LinkText::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        QPen pen(colour(), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace help

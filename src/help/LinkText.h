@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace app {
+class PictureButton;
+}
+
+namespace help {
+
+// The link text of the help, information and splash screens: Tahoma 14 underlined,
+// dark blue; orange while a mouse button is held on it or on its icon. A click on
+// either, or Space or Enter while the link has the keyboard focus, activates it.
+class LinkText : public QLabel {
+    Q_OBJECT
+public:
+    static QColor NormalColour() { return QColor(0x00, 0x00, 0x8B); }
+    static QColor PressedColour() { return QColor(0xFF, 0xA5, 0x00); }
+
+    LinkText(const QString& name, const QString& text, const QString& accessibleName, QWidget* parent);
+
+    // The icon beside the link acts as the link.
+    void attachIcon(app::PictureButton* icon);
+
+    QColor colour() const;
+    void setColour(const QColor& colour);
+
+Q_SIGNALS:
+    // Emitted after the colour has been set back to dark blue.
+    void activated();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void press();
+    void release();
+    void activate();
+
+    bool m_down = false;
+};
+
+} // namespace help
