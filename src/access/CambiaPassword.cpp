@@ -30,7 +30,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(app::Screens& screens, QWidget* owner)
 {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    app::Place(panContainer, 13, 13, 385, 391);
+    app::Place(panContainer, 13, 13, 385, 391); // centred in 411 x 418
 
     shpSfondo = new app::Rect(QStringLiteral("shpSfondo"), kSteelBlue, Qt::white, panContainer);
     shpSfondo->setBorder(kFrame);

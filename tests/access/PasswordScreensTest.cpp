@@ -245,6 +245,9 @@ private Q_SLOTS:
             }
             QCOMPARE(QApplication::focusWidget(), run.change->txtPasswordOld);
             QCOMPARE(VisibleHalos(run.change), QStringList{QStringLiteral("effPasswordOld")});
+            QCOMPARE(run.change->effPasswordOld->geometry(), QRect(12, 189, 361, 30));
+            QCOMPARE(run.change->effPasswordNew->geometry(), QRect(12, 245, 361, 30));
+            QCOMPARE(run.change->effConferma->geometry(), QRect(12, 301, 361, 30));
             QVERIFY(!run.change->cmdOK->isEnabled());
             Type(run.change->txtPasswordOld, QStringLiteral("vecchia"));
             Type(run.change->txtPasswordNew, QStringLiteral("nuova"));
@@ -409,6 +412,15 @@ private Q_SLOTS:
         QCOMPARE(run.dialogs.messages.size(), 7);
         QVERIFY(run.screens->frmAvvio->isVisible());
         QVERIFY(!run.login->isVisible());
+
+        // 6. After a restart too.
+        run.screens = std::make_unique<app::Screens>();
+        run.screens->showMainWindow();
+        QApplication::setActiveWindow(run.screens->frmPassword);
+        Type(run.screens->frmPassword->txtPassword, QStringLiteral("Nuova Chiave è"));
+        Enter(run.screens->frmPassword->txtPassword);
+        QCOMPARE(run.dialogs.messages.size(), 7);
+        QVERIFY(run.screens->frmAvvio->isVisible());
     }
 
     void longestPasswordIsAccepted()
