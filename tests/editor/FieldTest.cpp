@@ -40,6 +40,7 @@ private Q_SLOTS:
     void fieldsAsCreated();
     void enterChain_data();
     void enterChain();
+    void priceEnterGoesToTheNextSlot();
     void tabOrderFollowsTheChain();
     void statusHints_data();
     void statusHints();
@@ -119,6 +120,16 @@ void FieldTest::enterChain()
     QCOMPARE(QApplication::focusWidget(), chain[(from + 1) % 40]);
     if (from % 5 < 4)
         QCOMPARE(field->text(), before); // Enter never types anything
+}
+
+void FieldTest::priceEnterGoesToTheNextSlot()
+{
+    EditorFixture f;
+    for (int s = 0; s < 8; ++s) {
+        f.editor->txtPrezzo(s)->setFocus();
+        Q_EMIT f.editor->txtPrezzo(s)->enterPressed();
+        QCOMPARE(QApplication::focusWidget(), f.editor->txtNome((s + 1) % 8)); // D goes to E, H to A
+    }
 }
 
 void FieldTest::tabOrderFollowsTheChain()
