@@ -69,6 +69,14 @@ public:
         QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
     }
 
+    // Writes a picture of the editor to $VETRINALIA_GRAB_DIR/<name>.png, when that is set.
+    void saveGrab(const QString& name) const
+    {
+        const QByteArray dir = qgetenv("VETRINALIA_GRAB_DIR");
+        if (!dir.isEmpty())
+            editor->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+
     QByteArray archiveBytes() const { return ReadFile(archive); }
     QString photoPath(QChar letter, int page) const
     {

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void pickedPhotoIsLostByMovingAway();
     void shownFittedAndCentred_data();
     void shownFittedAndCentred();
+    void pageWithPhotos();
 };
 
 void PhotoTest::pickPhoto_data()
@@ -229,6 +230,35 @@ void PhotoTest::shownFittedAndCentred()
         QVERIFY(at(shown.center().x(), shown.top() - 1) != QColor(Qt::red));
     if (shown.left() > 0)
         QVERIFY(at(shown.left() - 1, shown.center().y()) != QColor(Qt::red));
+}
+
+void PhotoTest::pageWithPhotos()
+{
+    // A page as a user fills it: a photo of each shape, saved and shown again.
+    EditorFixture f;
+    f.fillSlotA();
+    const QSize sizes[] = {{4000, 3000}, {1000, 1000}, {60, 40}, {2000, 300}, {300, 2000}, {366, 274}, {800, 600}, {136, 104}};
+    for (int s = 0; s < 8; ++s) {
+        QImage photo(sizes[s], QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y)
+            for (int x = 0; x < photo.width(); ++x)
+                photo.setPixel(x, y, qRgb(40 + 200 * x / photo.width(), 60 + 25 * s, 220 - 180 * y / photo.height()));
+        const QString path = f.folder.file(QStringLiteral("foto%1.jpg").arg(s));
+        photo.save(path);
+        f.dialogs.fileNames.push_back(path);
+        f.click(QStringLiteral("imgFoto_") + storage::SlotLetter(s));
+        f.editor->txtNome(s)->setText(QStringLiteral("Prodotto %1").arg(storage::SlotLetter(s)));
+    }
+    f.editor->txtCaratteristiche(1)->setFocus();
+    f.saveGrab(QStringLiteral("editor-photos-picked"));
+    f.click(QStringLiteral("cmdSalva"));
+    f.click(QStringLiteral("cmdNuovo"));
+    f.click(QStringLiteral("cmdPrimo"));
+    f.saveGrab(QStringLiteral("editor-photos-stored"));
+    for (int s = 0; s < 8; ++s) {
+        QCOMPARE(f.editor->imgFoto(s)->picture().size(), QSize(366, 274));
+        QCOMPARE(f.editor->imgFoto(s)->shownRect(), QRect(0, 1, 136, 102));
+    }
 }
 
 VETRINALIA_TEST(PhotoTest)
