@@ -7,7 +7,7 @@ execute_process(
     RESULT_VARIABLE grab_result
     OUTPUT_VARIABLE grab_output
     ERROR_VARIABLE grab_errors
-    TIMEOUT 60)
+    TIMEOUT 20)
 if(NOT grab_result STREQUAL "0")
   message(WARNING "Guida.pdf: some screens could not be pictured (${grab_result}); the guide goes without them.\n${grab_errors}")
 endif()
