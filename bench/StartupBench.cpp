@@ -37,7 +37,7 @@ int runProgram(int argc, char** argv, const QString& folder)
     app::InstallItalianTranslations(application);
     app::Screens screens;
     screens.showMainWindow();
-    auto* login = reinterpret_cast<QWidget*>(screens.frmPassword);
+    auto* login = static_cast<QWidget*>(screens.frmPassword);
     if (!QTest::qWaitForWindowExposed(login))
         return 1;
     login->grab();

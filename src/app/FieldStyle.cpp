@@ -57,10 +57,14 @@ protected:
 
 void SetFieldBackground(QLineEdit* edit, const QColor& fill)
 {
+    // The style's border is drawn on the edit's own outermost pixels, under its text, and
+    // takes no part in mouse handling.
+    const QString sheet = QStringLiteral("QLineEdit { background-color: %1; border: 1px solid %2;"
+                                         " border-radius: 0px; margin: 0px; padding: 0px 2px; }")
+                              .arg(fill.name(QColor::HexRgb), kFieldBorder.name(QColor::HexRgb));
     edit->setFrame(false);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; border: 1px solid %2;"
-                                       " border-radius: 0px; margin: 0px; padding: 0px 2px; }")
-                            .arg(fill.name(QColor::HexRgb), kFieldBorder.name(QColor::HexRgb)));
+    if (edit->styleSheet() != sheet) // restyling re-polishes the edit: only when it changes
+        edit->setStyleSheet(sheet);
 }
 
 void InstallBackgroundHighlight(QLineEdit* edit, const QColor& normalFill)

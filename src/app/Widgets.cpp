@@ -30,22 +30,39 @@ void Picture::setResource(const QString& resource)
     m_resource = resource;
     m_svg.reset();
     m_pixmap = QPixmap();
-    if (resource.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
-        m_svg = std::make_unique<QSvgRenderer>(resource);
-    else if (!resource.isEmpty())
-        m_pixmap.load(resource);
+    m_loaded = false;
+    m_rendered = QPixmap();
     update();
 }
 
 void Picture::paintEvent(QPaintEvent*)
 {
+    // Pictures are read and drawn once, on first paint: a screen that is never shown never
+    // parses them, and a repaint only copies the drawing.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
+        if (!m_loaded) {
+            m_loaded = true;
+            if (m_resource.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+                m_svg = std::make_unique<QSvgRenderer>(m_resource);
+            else if (!m_resource.isEmpty())
+                m_pixmap.load(m_resource);
+        }
+        m_rendered = QPixmap(pixels);
+        m_rendered.setDevicePixelRatio(ratio);
+        m_rendered.fill(Qt::transparent);
+        QPainter painter(&m_rendered);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QRectF area(QPointF(0, 0), QSizeF(size()));
+        if (m_svg && m_svg->isValid())
+            m_svg->render(&painter, area);
+        else if (!m_pixmap.isNull())
+            painter.drawPixmap(area, m_pixmap, QRectF(m_pixmap.rect()));
+    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_svg && m_svg->isValid())
-        m_svg->render(&painter, QRectF(rect()));
-    else if (!m_pixmap.isNull())
-        painter.drawPixmap(rect(), m_pixmap);
+    painter.drawPixmap(0, 0, m_rendered);
 }
 
 PictureButton::PictureButton(const QString& name, const QString& resource,

@@ -30,6 +30,8 @@ private:
     QString m_resource;
     std::unique_ptr<QSvgRenderer> m_svg;
     QPixmap m_pixmap;
+    QPixmap m_rendered; // the picture drawn at the widget's size
+    bool m_loaded = false;
 };
 
 // A picture that acts as a button: reacts to a click, shows the hand pointer and never

@@ -4,6 +4,7 @@ list(APPEND VETRINALIA_CORE_SOURCES
     src/app/Text.cpp src/app/Text.h)
 list(APPEND VETRINALIA_UI_SOURCES
     src/app/Dialogs.cpp src/app/Dialogs.h
+    src/app/ErrorReport.cpp src/app/ErrorReport.h
     src/app/Startup.cpp src/app/Startup.h
     src/app/Widgets.cpp src/app/Widgets.h
     src/app/FieldStyle.cpp src/app/FieldStyle.h

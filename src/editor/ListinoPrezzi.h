@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/Dialogs.h"
 #include "app/ScreenWindows.h"
 #include "storage/FlyerArchive.h"
 
 #include <QImage>
+#include <QList>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -66,18 +69,44 @@ public:
     void cmdStampaClick();
     void cmdGuidaClick();
     void cmdEsciClick();
+    // Click on imgFoto_A (slot 0) to imgFoto_H (slot 7): picks a picture file for the slot.
+    void imgFotoClick(int slot);
+
+    // The open-file dialog of the photo boxes.
+    static app::FileRequest PhotoFileRequest();
+
+    // The field the Enter key leads to from the given one (the editor chain), or nullptr.
+    QLineEdit* nextInChain(const QLineEdit* field) const;
+
+    // Messages of the editor.
+    static QString AccessErrorText();
+    static QString EmptyArchiveText();
 
 protected:
     void onShow() override;
     void onClose() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildLayout();
+    void addBackground(QWidget* widget);
+    // Runs an archive command; a storage failure shows the access error. The archive is
+    // released before any message is shown.
+    void runArchiveCommand(const std::function<void(storage::FlyerArchive&)>& command);
+    // Reads the page at index, puts it on screen, closes the archive and loads its photos.
+    void moveToPage(storage::FlyerArchive& archive, qint64 index);
+    // The page number in lblPosizione; 0 when empty. Throws StorageError when unreadable.
+    qint64 pagePosition() const;
+    QString archivePath() const;
+
     std::array<QLineEdit*, 8> m_txtNome{};
     std::array<QLineEdit*, 8> m_txtUM{};
     std::array<QLineEdit*, 8> m_txtCaratteristiche{};
     std::array<QLineEdit*, 8> m_txtCodice{};
     std::array<PriceEdit*, 8> m_txtPrezzo{};
     std::array<PhotoBox*, 8> m_imgFoto{};
+    std::array<QLineEdit*, 40> m_chain{}; // the 40 fields in tab and Enter order
+    QList<QWidget*> m_backgrounds;        // moving over these empties the status line
 };
 
 } // namespace editor

@@ -3,13 +3,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace editor {
 
 PhotoBox::PhotoBox(const QString& name, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(name);
-    setFixedSize(136, 104);
+    setFixedSize(kBoxSize);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
 }
 
 void PhotoBox::setPicture(const QImage& picture)
@@ -19,9 +25,67 @@ void PhotoBox::setPicture(const QImage& picture)
     update();
 }
 
-void PhotoBox::paintEvent(QPaintEvent*) {}
-void PhotoBox::mouseReleaseEvent(QMouseEvent*) {}
-void PhotoBox::enterEvent(QEnterEvent*) {}
-void PhotoBox::mouseMoveEvent(QMouseEvent*) {}
+QSize PhotoBox::ShownSize(const QSize& picture, const QSize& box)
+{
+    if (picture.isEmpty() || box.isEmpty())
+        return {};
+    if (picture.width() <= box.width() && picture.height() <= box.height())
+        return picture;
+    const double factor = std::min(double(box.width()) / picture.width(),
+                                   double(box.height()) / picture.height());
+    const int width = std::clamp(int(std::lround(picture.width() * factor)), 1, box.width());
+    const int height = std::clamp(int(std::lround(picture.height() * factor)), 1, box.height());
+    return {width, height};
+}
+
+QRect PhotoBox::shownRect() const
+{
+    const QSize shown = ShownSize(m_picture.size(), size());
+    return QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+}
+
+void PhotoBox::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        return;
+    const QRect target = shownRect();
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(target.size()) * ratio).toSize();
+    if (m_shown.isNull() || m_shown.size() != pixels) {
+        // Scaled once per picture: a camera photo is reduced here, not on every paint.
+        const QImage scaled = m_picture.size() == pixels
+            ? m_picture
+            : m_picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_shown = QPixmap::fromImage(scaled);
+        m_shown.setDevicePixelRatio(ratio);
+    }
+    QPainter painter(this);
+    painter.drawPixmap(target.topLeft(), m_shown);
+}
+
+void PhotoBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_down = true;
+}
+
+void PhotoBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_down)
+        return;
+    m_down = false;
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+void PhotoBox::enterEvent(QEnterEvent*)
+{
+    Q_EMIT hovered();
+}
+
+void PhotoBox::mouseMoveEvent(QMouseEvent*)
+{
+    Q_EMIT hovered();
+}
 
 } // namespace editor

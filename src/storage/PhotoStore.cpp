@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QSaveFile>
 
 namespace storage {
 
@@ -60,13 +61,26 @@ bool SavePhoto(const QImage& picture, const QString& path)
     const QImage scaled = ScaleBitmap(picture, kPhotoWidth, kPhotoHeight);
     if (scaled.isNull())
         return false;
-    QImageWriter writer(path, "jpg");
-    return writer.write(scaled);
+    // Written beside the old file and put in its place only when complete, so a failed
+    // write leaves the earlier photo as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&file, "jpg");
+    // Above the encoder's default of 75, which leaves visible blocks on flat product shots.
+    writer.setQuality(kPhotoQuality);
+    if (!writer.write(scaled)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 std::optional<QImage> LoadPhoto(const QString& path)
 {
     QImageReader reader(path);
+    reader.setDecideFormatFromContent(true); // a picture is read whatever its name says
+    reader.setAutoTransform(true);           // camera photos come upright
     QImage image;
     if (!reader.read(&image) || image.isNull())
         return std::nullopt;

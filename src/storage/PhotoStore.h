@@ -10,6 +10,8 @@ namespace storage {
 // Size of every stored slot photo and preview picture.
 inline constexpr int kPhotoWidth = 366;
 inline constexpr int kPhotoHeight = 274;
+// JPEG quality of the stored photos.
+inline constexpr int kPhotoQuality = 90;
 
 // The program folder's Foto_Listino, created (with any missing parent) when missing.
 // A failure to create it shows as a failure of the read or write that follows.
@@ -27,8 +29,8 @@ QString PreviewPicturePath(const QString& title, QChar letter);
 // (proportions not kept), cleared to transparent black first, smoothly resampled.
 QImage ScaleBitmap(const QImage& source, int width, int height);
 
-// Scales the picture to 366 x 274 and writes it as JPEG, replacing any file of that name.
-// False on any failure; never throws.
+// Scales the picture to 366 x 274 and writes it as JPEG, replacing any file of that name
+// only once the new one is complete. False on any failure; never throws.
 bool SavePhoto(const QImage& picture, const QString& path);
 
 // Reads a picture file at its own pixel size; nothing when it cannot be read.

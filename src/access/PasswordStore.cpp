@@ -1,0 +1,46 @@
+#include "access/PasswordStore.h"
+
+#include "access/Crypt.h"
+#include "access/IniFile.h"
+#include "app/ProgramFolder.h"
+#include "app/Text.h"
+
+#include <stdexcept>
+
+namespace accesso {
+
+namespace {
+const QString kSection = QStringLiteral("Accesso");
+const QString kKey = QStringLiteral("Valore");
+} // namespace
+
+QString PasswordFilePath()
+{
+    return app::ProgramFolder() + QStringLiteral("unins000.dll");
+}
+
+QString ReadStoredPassword()
+{
+    const QString value = ReadIniString(PasswordFilePath(), kSection, kKey);
+    return app::TrimBlanks(DecodePassword(value));
+}
+
+void WriteStoredPassword(const QString& typed)
+{
+    const QString password = NormalizedPassword(typed);
+    if (password.isEmpty() || !IsStorablePassword(password))
+        throw std::invalid_argument("the password cannot be stored");
+    WriteIniString(PasswordFilePath(), kSection, kKey, app::TrimBlanks(EncodePassword(password)));
+}
+
+QString NormalizedPassword(const QString& typed)
+{
+    return app::TrimBlanks(app::UpperAscii(typed));
+}
+
+bool PasswordMatches(const QString& typed, const QString& stored)
+{
+    return !stored.isEmpty() && NormalizedPassword(typed) == stored;
+}
+
+} // namespace accesso

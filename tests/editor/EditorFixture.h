@@ -1,0 +1,103 @@
+#pragma once
+
+#include "support/ScriptedDialogs.h"
+#include "support/TestFolder.h"
+
+#include "app/Screens.h"
+#include "editor/ListinoPrezzi.h"
+#include "editor/PhotoBox.h"
+#include "editor/PriceEdit.h"
+#include "storage/FlyerArchive.h"
+#include "storage/PhotoStore.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace testing {
+
+// A page whose every text tells the page it belongs to.
+inline storage::PageRecord NumberedPage(int page)
+{
+    storage::PageRecord record;
+    for (int s = 0; s < 8; ++s) {
+        const QString tag = QStringLiteral("%1%2").arg(page).arg(storage::SlotLetter(s));
+        record.slots[s] = {QStringLiteral("COD-") + tag, QStringLiteral("Prodotto ") + tag,
+                           QStringLiteral("Aspetto ") + tag, QStringLiteral("Caratteristiche ") + tag,
+                           QStringLiteral("%1,%2").arg(page).arg(s * 10 + 5)};
+    }
+    return record;
+}
+
+// The editor inside a temporary program folder, on the archive Prova.lis, shown and active.
+class EditorFixture {
+public:
+    explicit EditorFixture(int pages = 0, bool createArchive = true)
+    {
+        archive = folder.file(QStringLiteral("Prova.lis"));
+        if (createArchive) {
+            QByteArray bytes;
+            for (int p = 1; p <= pages; ++p)
+                bytes += storage::EncodePageRecord(NumberedPage(p));
+            WriteFile(archive, bytes);
+        }
+        screens = std::make_unique<app::Screens>();
+        editor = screens->frmListinoPrezzi;
+        editor->lblFile->setText(archive);
+        editor->lblNome->setText(QStringLiteral("Prova"));
+        editor->showScreen();
+        editor->activateWindow();
+        (void)QTest::qWaitForWindowActive(editor);
+        // The offscreen screen is 800 x 800: give the window room for its 1016 x 713 content.
+        editor->resize(editor->size().expandedTo(app::kMaximisedContentSize));
+        QCoreApplication::processEvents();
+    }
+
+    template <typename T = QWidget>
+    T* find(const QString& name) const
+    {
+        return editor->findChild<T*>(name);
+    }
+
+    // Clicks a command picture or a photo box by name.
+    void click(const QString& name) const
+    {
+        QWidget* widget = find(name);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+    QByteArray archiveBytes() const { return ReadFile(archive); }
+    QString photoPath(QChar letter, int page) const
+    {
+        return folder.file(QStringLiteral("Foto_Listino/Prova_Foto_%1_%2.jpg").arg(letter).arg(page));
+    }
+
+    // Slot A complete, so that a save passes its checks.
+    void fillSlotA() const
+    {
+        editor->txtNome(0)->setText(QStringLiteral("Mele"));
+        editor->txtUM(0)->setText(QStringLiteral("Cassetta da 5 kg"));
+        editor->txtCaratteristiche(0)->setText(QStringLiteral("Golden, raccolto 2026"));
+        editor->txtCodice(0)->setText(QStringLiteral("MEL-05"));
+        editor->txtPrezzo(0)->setText(QStringLiteral("7,90"));
+    }
+
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+    QString archive;
+    std::unique_ptr<app::Screens> screens;
+    editor::TfrmListinoPrezzi* editor = nullptr;
+};
+
+// A plain picture of one colour.
+inline QImage Plain(int width, int height, QColor colour)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace testing

@@ -1,0 +1,279 @@
+#include "support/TestFolder.h"
+#include "support/TestRegistry.h"
+
+#include "app/ProgramFolder.h"
+#include "storage/PhotoStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTest>
+
+#include <cmath>
+#include <vector>
+
+using namespace testing;
+
+namespace {
+
+// Four quadrants of different colours, to see where each part of the source ends up.
+QImage Quadrants(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool right = x >= width / 2;
+            const bool bottom = y >= height / 2;
+            image.setPixel(x, y, right ? (bottom ? qRgb(0, 0, 255) : qRgb(0, 255, 0))
+                                       : (bottom ? qRgb(255, 255, 0) : qRgb(255, 0, 0)));
+        }
+    return image;
+}
+
+// Weights of the source columns (or rows) that make up each destination column: the exact
+// overlap of source pixel i with destination pixel d's span.
+std::vector<std::vector<std::pair<int, double>>> BoxWeights(int source, int destination)
+{
+    std::vector<std::vector<std::pair<int, double>>> weights(destination);
+    const double step = double(source) / destination;
+    for (int d = 0; d < destination; ++d) {
+        const double begin = d * step;
+        const double end = begin + step;
+        for (int i = int(std::floor(begin)); i < source && i < end; ++i) {
+            const double overlap = std::min(end, i + 1.0) - std::max(begin, double(i));
+            if (overlap > 0)
+                weights[d].emplace_back(i, overlap / step);
+        }
+    }
+    return weights;
+}
+
+// The exact area average of the source at the destination size.
+QImage AreaAverage(const QImage& source, int width, int height)
+{
+    const auto columns = BoxWeights(source.width(), width);
+    const auto rows = BoxWeights(source.height(), height);
+    // Horizontal pass into doubles, then the vertical one.
+    std::vector<double> mid(size_t(source.height()) * width * 3);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            double r = 0, g = 0, b = 0;
+            for (auto [i, w] : columns[x]) {
+                r += w * qRed(line[i]);
+                g += w * qGreen(line[i]);
+                b += w * qBlue(line[i]);
+            }
+            double* out = &mid[(size_t(y) * width + x) * 3];
+            out[0] = r;
+            out[1] = g;
+            out[2] = b;
+        }
+    }
+    QImage result(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            double c[3] = {0, 0, 0};
+            for (auto [j, w] : rows[y])
+                for (int k = 0; k < 3; ++k)
+                    c[k] += w * mid[(size_t(j) * width + x) * 3 + k];
+            result.setPixel(x, y, qRgb(int(std::lround(c[0])), int(std::lround(c[1])), int(std::lround(c[2]))));
+        }
+    return result;
+}
+
+double Psnr(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            const double dr = qRed(p) - qRed(q), dg = qGreen(p) - qGreen(q), db = qBlue(p) - qBlue(q);
+            sum += dr * dr + dg * dg + db * db;
+        }
+    const double mse = sum / (3.0 * x.width() * x.height());
+    return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+}
+
+} // namespace
+
+class PhotoStoreTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void paths();
+    void folderCreatedWithMissingParents();
+    void scaleBitmap_data();
+    void scaleBitmap();
+    void scaleBitmapOfNothing();
+    void savePhoto();
+    void saveFailures();
+    void loadPhoto_data();
+    void loadPhoto();
+    void reductionAveragesFineDetail();
+};
+
+void PhotoStoreTest::paths()
+{
+    TestFolder folder;
+    const QString dir = folder.file(QStringLiteral("Foto_Listino")) + QDir::separator();
+    QCOMPARE(storage::SlotPhotoPath(QStringLiteral("Estate"), u'C', QStringLiteral("3")),
+             dir + QStringLiteral("Estate_Foto_C_3.jpg"));
+    // Blanks and control characters around the title and the position do not count.
+    QCOMPARE(storage::SlotPhotoPath(QStringLiteral(" Estate \t"), u'H', QStringLiteral(" 12 ")),
+             dir + QStringLiteral("Estate_Foto_H_12.jpg"));
+    QCOMPARE(storage::PreviewPicturePath(QStringLiteral("Estate  "), u'A'), dir + QStringLiteral("Estate_Anteprima_A.jpg"));
+    QCOMPARE(storage::SlotLetter(0), QChar(u'A'));
+    QCOMPARE(storage::SlotLetter(7), QChar(u'H'));
+    QVERIFY(QFileInfo(dir).isDir());
+}
+
+void PhotoStoreTest::folderCreatedWithMissingParents()
+{
+    TestFolder folder;
+    const QString nested = folder.file(QStringLiteral("a/b/"));
+    app::SetProgramFolder(nested);
+    QCOMPARE(storage::PhotoFolderPath(), nested + QStringLiteral("Foto_Listino"));
+    QVERIFY(QFileInfo(nested + QStringLiteral("Foto_Listino")).isDir());
+    // Removed between two uses: made again.
+    QVERIFY(QDir(nested + QStringLiteral("Foto_Listino")).removeRecursively());
+    QVERIFY(storage::SavePhoto(Quadrants(40, 30), storage::SlotPhotoPath(QStringLiteral("T"), u'A', QStringLiteral("1"))));
+    QVERIFY(QFile::exists(nested + QStringLiteral("Foto_Listino/T_Foto_A_1.jpg")));
+}
+
+void PhotoStoreTest::scaleBitmap_data()
+{
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<QSize>("target");
+    QTest::newRow("square photo stretched wide") << QSize(1000, 1000) << QSize(366, 274);
+    QTest::newRow("blank picture enlarged") << QSize(136, 104) << QSize(366, 274);
+    QTest::newRow("camera photo reduced") << QSize(4000, 3000) << QSize(366, 274);
+    QTest::newRow("panorama squeezed") << QSize(3000, 200) << QSize(366, 274);
+    QTest::newRow("tiny") << QSize(2, 2) << QSize(366, 274);
+}
+
+void PhotoStoreTest::scaleBitmap()
+{
+    QFETCH(QSize, source);
+    QFETCH(QSize, target);
+    const QImage original = Quadrants(source.width(), source.height());
+    const QImage copy = original.copy();
+    const QImage scaled = storage::ScaleBitmap(original, target.width(), target.height());
+    QCOMPARE(scaled.size(), target);
+    QCOMPARE(original, copy); // the source is not changed
+    // The whole source, stretched: each quadrant reaches its own corner, fully opaque.
+    const int w = target.width() - 1;
+    const int h = target.height() - 1;
+    QCOMPARE(scaled.pixel(0, 0), qRgb(255, 0, 0));
+    QCOMPARE(scaled.pixel(w, 0), qRgb(0, 255, 0));
+    QCOMPARE(scaled.pixel(0, h), qRgb(255, 255, 0));
+    QCOMPARE(scaled.pixel(w, h), qRgb(0, 0, 255));
+    if (source.width() >= target.width() && source.height() >= target.height()) {
+        QCOMPARE(scaled.pixel(w / 4, h / 4), qRgb(255, 0, 0));
+        QCOMPARE(scaled.pixel(3 * w / 4, 3 * h / 4), qRgb(0, 0, 255));
+    }
+}
+
+void PhotoStoreTest::scaleBitmapOfNothing()
+{
+    const QImage scaled = storage::ScaleBitmap(QImage(), 366, 274);
+    QCOMPARE(scaled.size(), QSize(366, 274));
+    QCOMPARE(scaled.pixel(0, 0), 0x00000000u);
+    QCOMPARE(scaled.pixel(200, 100), 0x00000000u);
+}
+
+void PhotoStoreTest::savePhoto()
+{
+    TestFolder folder;
+    const QString path = storage::SlotPhotoPath(QStringLiteral("Prova"), u'B', QStringLiteral("2"));
+    QVERIFY(storage::SavePhoto(Quadrants(1000, 1000), path));
+    QImageReader reader(path);
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    QCOMPARE(reader.size(), QSize(366, 274));
+
+    // Saved again: replaced, and nothing else is left in the folder.
+    QVERIFY(storage::SavePhoto(QImage(10, 10, QImage::Format_RGB32), path));
+    QCOMPARE(QImage(path).size(), QSize(366, 274));
+    QCOMPARE(QDir(storage::PhotoFolderPath()).entryList(QDir::Files | QDir::Hidden), QStringList{"Prova_Foto_B_2.jpg"});
+}
+
+void PhotoStoreTest::saveFailures()
+{
+    TestFolder folder;
+    // The folder is a file: nothing can be written into it.
+    WriteFile(folder.file(QStringLiteral("Foto_Listino")), "x");
+    QVERIFY(!storage::SavePhoto(Quadrants(50, 50), storage::SlotPhotoPath(QStringLiteral("P"), u'A', QStringLiteral("1"))));
+    QCOMPARE(ReadFile(folder.file(QStringLiteral("Foto_Listino"))), QByteArray("x"));
+    QVERIFY(QFile::remove(folder.file(QStringLiteral("Foto_Listino"))));
+
+    // A folder where the photo should be, and a picture of nothing.
+    const QString path = storage::SlotPhotoPath(QStringLiteral("P"), u'A', QStringLiteral("1"));
+    QVERIFY(QDir().mkpath(path));
+    QVERIFY(!storage::SavePhoto(Quadrants(50, 50), path));
+    QVERIFY(QFileInfo(path).isDir());
+    const QString other = storage::SlotPhotoPath(QStringLiteral("P"), u'B', QStringLiteral("1"));
+    QVERIFY(storage::SavePhoto(Quadrants(50, 50), other));
+    const QByteArray before = ReadFile(other);
+    QVERIFY(!storage::SavePhoto(QImage(), other));
+    QCOMPARE(ReadFile(other), before);
+}
+
+void PhotoStoreTest::loadPhoto_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format"); // written as; empty = raw bytes below
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");        // invalid = cannot be read
+    QTest::newRow("jpeg at its own size") << "a.jpg" << QByteArray("jpg") << QByteArray() << QSize(640, 480);
+    QTest::newRow("bitmap") << "a.bmp" << QByteArray("bmp") << QByteArray() << QSize(640, 480);
+    QTest::newRow("png named .jpg") << "b.jpg" << QByteArray("png") << QByteArray() << QSize(640, 480);
+    QTest::newRow("jpeg without extension") << "foto" << QByteArray("jpg") << QByteArray() << QSize(640, 480);
+    QTest::newRow("text named .jpg") << "t.jpg" << QByteArray() << QByteArray("ciao\n") << QSize();
+    QTest::newRow("empty file") << "e.jpg" << QByteArray() << QByteArray("") << QSize();
+    QTest::newRow("missing") << "" << QByteArray() << QByteArray() << QSize();
+}
+
+void PhotoStoreTest::loadPhoto()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    TestFolder folder;
+    const QString path = folder.file(name.isEmpty() ? QStringLiteral("manca.jpg") : name);
+    if (!format.isEmpty())
+        QVERIFY(Quadrants(640, 480).save(path, format.constData()));
+    else if (!name.isEmpty())
+        WriteFile(path, bytes);
+    const std::optional<QImage> photo = storage::LoadPhoto(path);
+    QCOMPARE(photo.has_value(), size.isValid());
+    if (photo)
+        QCOMPARE(photo->size(), size);
+}
+
+void PhotoStoreTest::reductionAveragesFineDetail()
+{
+    // One-pixel stripes, upright in red and across in green, and a gradient in blue: a
+    // reduction that samples instead of averaging turns the stripes into moiré.
+    QImage source(4000, 3000, QImage::Format_RGB32);
+    for (int y = 0; y < source.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
+        const int green = y % 2 ? 210 : 40;
+        for (int x = 0; x < source.width(); ++x)
+            line[x] = qRgb(x % 2 ? 235 : 20, green, x * 255 / 3999);
+    }
+    TestFolder folder;
+    const QString path = storage::SlotPhotoPath(QStringLiteral("Nitido"), u'A', QStringLiteral("1"));
+    QVERIFY(storage::SavePhoto(source, path));
+    const QImage stored(path);
+    QCOMPARE(stored.size(), QSize(366, 274));
+    const QImage reference = AreaAverage(source, 366, 274);
+    const double psnr = Psnr(stored, reference);
+    qInfo("PSNR of the stored photo against the area average: %.1f dB", psnr);
+    QVERIFY2(psnr >= 35.0, qPrintable(QString::number(psnr)));
+}
+
+VETRINALIA_TEST(PhotoStoreTest)
+#include "PhotoStoreTest.moc"
