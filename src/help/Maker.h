@@ -8,18 +8,18 @@ namespace help {
 
 inline QString MakerEmail()
 {
-    return QStringLiteral("info@example.org");
+    return QStringLiteral("vetrinalia@example.org");
 }
 
 inline QString MakerWebSite()
 {
-    return QStringLiteral("https://www.example.org");
+    return QStringLiteral("https://www.vetrinalia.example.org");
 }
 
 // The host name that the links show.
 inline QString MakerWebHost()
 {
-    return QStringLiteral("www.example.org");
+    return QStringLiteral("www.vetrinalia.example.org");
 }
 
 inline QString ProductVersion()
@@ -27,10 +27,15 @@ inline QString ProductVersion()
     return QStringLiteral("1.0");
 }
 
+inline QString MakerName()
+{
+    return QStringLiteral("Studio Vetrinalia");
+}
+
 // The notice that follows the product name in the splash screen's caption.
 inline QString MakerNotice()
 {
-    return QStringLiteral("Software libero per volantini offerte");
+    return QStringLiteral("Software libero di ") + MakerName();
 }
 
 // The mail link of the information screen, quoted, its subject and body as they stand.

@@ -24,7 +24,7 @@ TfrmSplash::TfrmSplash(app::Screens& screens, QWidget* owner)
     // A light strip keeps the dark blue link readable on the dark end of the gradient.
     shpWeb = new app::Rect(QStringLiteral("shpWeb"), QColor(0xFF, 0xFF, 0xFF), QColor(0xE6, 0xE0, 0xDA), panContainer);
     shpWeb->setBorder(QColor(0xB8, 0xA8, 0x98));
-    app::Place(shpWeb, 0, 394, 300, 44);
+    app::Place(shpWeb, 0, 394, 360, 44);
 
     imgWeb = new app::PictureButton(QStringLiteral("imgWeb"), QStringLiteral(":/help/web.svg"),
                                     QStringLiteral("Sito web del produttore"), shpWeb);
@@ -33,6 +33,7 @@ TfrmSplash::TfrmSplash(app::Screens& screens, QWidget* owner)
     lnkWeb = new LinkText(QStringLiteral("lnkWeb"), MakerWebHost(), QStringLiteral("Sito web del produttore"), shpWeb);
     lnkWeb->setAccessibleDescription(QStringLiteral("Indirizzo del sito web del produttore"));
     lnkWeb->move(52, 22 - lnkWeb->height() / 2);
+    lnkWeb->setMaximumWidth(shpWeb->width() - 56);
     lnkWeb->attachIcon(imgWeb);
     connect(lnkWeb, &LinkText::activated, this, &TfrmSplash::lnkWebClick);
 

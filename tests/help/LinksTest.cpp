@@ -25,7 +25,7 @@ const QColor kDarkBlue(0x00, 0x00, 0x8B);
 const QColor kOrange(0xFF, 0xA5, 0x00);
 
 const QString kMailText = QStringLiteral(
-    "mailto:info@example.org?subject=Software Vetrinalia&body=Salve, desidererei avere le seguenti "
+    "mailto:vetrinalia@example.org?subject=Software Vetrinalia&body=Salve, desidererei avere le seguenti "
     "informazioni sul software in oggetto:");
 
 } // namespace
@@ -74,11 +74,11 @@ private Q_SLOTS:
         QTest::newRow("drive letter path") << QStringLiteral("\"C:\\Vetrinalia\\Guida.pdf\"")
                                            << QStringLiteral("file:///C:/Vetrinalia/Guida.pdf")
                                            << QUrl(QStringLiteral("file:///C:/Vetrinalia/Guida.pdf")).toLocalFile();
-        QTest::newRow("web address") << QStringLiteral("https://www.example.org")
-                                     << QStringLiteral("https://www.example.org") << QString();
+        QTest::newRow("web address") << QStringLiteral("https://www.vetrinalia.example.org")
+                                     << QStringLiteral("https://www.vetrinalia.example.org") << QString();
         QTest::newRow("quoted web address") << QStringLiteral("\"https://www.example.org/volantini?x=1\"")
                                             << QStringLiteral("https://www.example.org/volantini?x=1") << QString();
-        QTest::newRow("bare host") << QStringLiteral("www.example.org") << QStringLiteral("http://www.example.org")
+        QTest::newRow("bare host") << QStringLiteral("www.vetrinalia.example.org") << QStringLiteral("http://www.vetrinalia.example.org")
                                    << QString();
         QTest::newRow("mail link") << QStringLiteral("\"") + kMailText + QStringLiteral("\"") << kMailText << QString();
         QTest::newRow("empty") << QString() << QString() << QString();
@@ -111,12 +111,12 @@ private Q_SLOTS:
         help::TfrmInfo info(*m_screens);
         info.show();
         QVERIFY(QTest::qWaitForWindowExposed(&info));
-        QCOMPARE(info.lnkWeb->text(), QStringLiteral("info@example.org"));
+        QCOMPARE(info.lnkWeb->text(), QStringLiteral("vetrinalia@example.org"));
         QTest::mouseClick(info.lnkWeb, Qt::LeftButton);
         QCOMPARE(dialogs.openedUrls.size(), 1);
         const QUrl url = dialogs.openedUrls.first();
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
-        QCOMPARE(url.path(), QStringLiteral("info@example.org"));
+        QCOMPARE(url.path(), QStringLiteral("vetrinalia@example.org"));
         QCOMPARE(url.toString(), kMailText);
         const QUrlQuery query(url);
         QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), QStringLiteral("Software Vetrinalia"));
@@ -132,10 +132,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("linkText");
         QTest::addColumn<QString>("expected");
         const QString pdf = QUrl::fromLocalFile(QStringLiteral("%1Guida.pdf")).toString();
-        QTest::newRow("info text") << "info" << "lnkWeb" << "info@example.org" << kMailText;
-        QTest::newRow("info icon") << "info" << "imgEmail" << "info@example.org" << kMailText;
-        QTest::newRow("splash text") << "splash" << "lnkWeb" << "www.example.org" << "https://www.example.org";
-        QTest::newRow("splash icon") << "splash" << "imgWeb" << "www.example.org" << "https://www.example.org";
+        QTest::newRow("info text") << "info" << "lnkWeb" << "vetrinalia@example.org" << kMailText;
+        QTest::newRow("info icon") << "info" << "imgEmail" << "vetrinalia@example.org" << kMailText;
+        QTest::newRow("splash text") << "splash" << "lnkWeb" << "www.vetrinalia.example.org" << "https://www.vetrinalia.example.org";
+        QTest::newRow("splash icon") << "splash" << "imgWeb" << "www.vetrinalia.example.org" << "https://www.vetrinalia.example.org";
         QTest::newRow("help text") << "guida" << "lnkWeb" << "Visualizza guida in formato PDF" << "pdf";
         QTest::newRow("help icon") << "guida" << "imgPDF" << "Visualizza guida in formato PDF" << "pdf";
     }
@@ -228,7 +228,7 @@ private Q_SLOTS:
     {
         testing::ScriptedDialogs dialogs;
         help::OpenWebSite();
-        QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://www.example.org"))});
+        QCOMPARE(dialogs.openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://www.vetrinalia.example.org"))});
     }
 
     void windowsHaveTheirCaptionsAndSizes_data()
@@ -237,7 +237,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("size");
         QTest::newRow("info") << "info" << " Informazioni su Vetrinalia" << QSize(473, 579);
-        QTest::newRow("splash") << "splash" << " Vetrinalia - Software libero per volantini offerte" << QSize(661, 467);
+        QTest::newRow("splash") << "splash" << " Vetrinalia - Software libero di Studio Vetrinalia" << QSize(661, 467);
         QTest::newRow("help") << "guida" << " Guida all'utilizzo del software" << QSize(670, 572);
     }
 
@@ -259,6 +259,14 @@ private Q_SLOTS:
         auto* btnChiudi = window->findChild<QPushButton*>(QStringLiteral("btnChiudi"));
         QVERIFY(btnChiudi);
         QCOMPARE(btnChiudi->text(), QStringLiteral("Chiudi"));
+        // The link shows its whole text and stays clear of the close button.
+        auto* lnkWeb = window->findChild<help::LinkText*>(QStringLiteral("lnkWeb"));
+        QVERIFY(lnkWeb);
+        QVERIFY(lnkWeb->width() >= lnkWeb->fontMetrics().horizontalAdvance(lnkWeb->text()));
+        const QRect link(lnkWeb->mapTo(window.get(), QPoint(0, 0)), lnkWeb->size());
+        const QRect button(btnChiudi->mapTo(window.get(), QPoint(0, 0)), btnChiudi->size());
+        QVERIFY(!link.intersects(button));
+        QVERIFY(window->rect().contains(link));
         for (QWidget* control : window->findChildren<QWidget*>()) {
             if (control->objectName().startsWith(QLatin1String("lnk")) || control->objectName().startsWith(QLatin1String("btn"))
                 || qobject_cast<app::PictureButton*>(control))
