@@ -212,9 +212,13 @@ QByteArray WriteValue(const QByteArray& text, const QString& section, const QStr
 
     const Line& after = lines.at(lastKey);
     QByteArray insert;
-    if (after.end == after.contentEnd) // the file's last line, without a line ending
-        insert += eol;
-    insert += keyLine + eol;
+    if (after.end == after.contentEnd) { // the file's last line, without a line ending
+        insert += eol + keyLine + eol;
+    } else {
+        // The new line ends as the line before it does: a lone CR taken from elsewhere in
+        // the file could join the LF that follows and swallow the next (empty) line.
+        insert += keyLine + text.mid(after.contentEnd, after.end - after.contentEnd);
+    }
     QByteArray result = text;
     result.insert(after.end, insert);
     return result;

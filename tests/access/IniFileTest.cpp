@@ -97,6 +97,9 @@ private Q_SLOTS:
         QTest::newRow("section after a last line without ending")
             << QByteArray("[Generale]\nx=1") << QByteArray("[Generale]\nx=1\n[Accesso]\nValore=AB\n");
         QTest::newRow("section into an empty text") << QByteArray() << QByteArray("[Accesso]\r\nValore=AB\r\n");
+        QTest::newRow("mixed endings keep the blank line after the key")
+            << QByteArray("[Accesso]\ra=1\n\n[Fine]\n")
+            << QByteArray("[Accesso]\ra=1\nValore=AB\n\n[Fine]\n");
         QTest::newRow("first of two sections of the name")
             << QByteArray("[Accesso]\na=1\n[Accesso]\nValore=00\n")
             << QByteArray("[Accesso]\na=1\nValore=AB\n[Accesso]\nValore=00\n");

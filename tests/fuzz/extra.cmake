@@ -23,6 +23,8 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND VETRINALIA_FUZZ)
   # One line per target.
   vetrinalia_add_fuzzer(page_record)
   vetrinalia_add_fuzzer(normalize_price)
+  vetrinalia_add_fuzzer(decode_password)
+  vetrinalia_add_fuzzer(ini_file)
 
   list(TRANSFORM VETRINALIA_FUZZERS PREPEND fuzz_ OUTPUT_VARIABLE fuzz_targets)
   add_custom_target(vetrinalia_fuzzers DEPENDS ${fuzz_targets})

@@ -1,0 +1,25 @@
+// DecodePassword on any text: either a conversion error, or a text of half the length
+// that encodes back to the input's pairs (in upper case).
+#include "access/Crypt.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString hex = QString::fromLatin1(reinterpret_cast<const char*>(data), qsizetype(size));
+    QString plain;
+    try {
+        plain = accesso::DecodePassword(hex);
+    } catch (const accesso::ConversionError&) {
+        return 0;
+    }
+    if (plain.size() != hex.size() / 2)
+        std::abort();
+    if (plain.size() <= 255 && accesso::EncodePassword(plain) != hex.left(plain.size() * 2).toUpper())
+        std::abort();
+    return 0;
+}
