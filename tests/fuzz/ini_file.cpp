@@ -33,7 +33,18 @@ QList<QByteArray> linesOf(const QByteArray& text)
 bool isValoreLine(const QByteArray& line)
 {
     const qsizetype equals = line.indexOf('=');
-    return equals >= 0 && line.left(equals).trimmed().compare("Valore", Qt::CaseInsensitive) == 0;
+    if (equals < 0)
+        return false;
+    // Names are trimmed of every character up to the space, as the reader does.
+    QByteArray name = line.left(equals);
+    while (!name.isEmpty() && quint8(name.front()) <= 32)
+        name.remove(0, 1);
+    while (!name.isEmpty() && quint8(name.back()) <= 32)
+        name.chop(1);
+    // Names are read as UTF-8, which drops a leading byte-order mark.
+    if (name.startsWith("\xEF\xBB\xBF"))
+        name.remove(0, 3);
+    return name.compare("Valore", Qt::CaseInsensitive) == 0;
 }
 
 bool hasEnding(const QByteArray& line)
