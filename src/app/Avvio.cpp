@@ -52,7 +52,7 @@ TfrmAvvio::TfrmAvvio(app::Screens& screens)
 
     Place(new Rect(QStringLiteral("shpBottom"), Qt::white, panel), 4, 608, 986, 80);
     imgSito = button("imgSito", ":/avvio/sito.svg", QStringLiteral("Sito web"), 17, 628, 961, 22);
-    imgSito->setAccessibleDescription(QStringLiteral("Vetrinalia © Studio Vetrinalia - Tutti i diritti riservati - Visita il sito "
+    imgSito->setAccessibleDescription(QStringLiteral("Vetrinalia © Studio Vetrinalia - Software libero con licenza MIT - Visita il sito "
                                                      "www.vetrinalia.example.org"));
     imgCopyright = button("imgCopyright", ":/avvio/copyright.svg", QStringLiteral("Copyright"), 16, 660, 23, 22);
     imgEsci = button("imgEsci", ":/avvio/esci.svg", QStringLiteral("Esci"), 960, 662, 17, 18);
