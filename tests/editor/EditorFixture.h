@@ -11,6 +11,7 @@
 #include "storage/PhotoStore.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -48,6 +49,8 @@ public:
         editor = screens->frmListinoPrezzi;
         editor->lblFile->setText(archive);
         editor->lblNome->setText(QStringLiteral("Prova"));
+        // The pointer away from the commands, so that no hint shows when the window appears.
+        QCursor::setPos(QPoint(0, 0));
         editor->showScreen();
         editor->activateWindow();
         (void)QTest::qWaitForWindowActive(editor);

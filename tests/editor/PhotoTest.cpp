@@ -2,6 +2,8 @@
 #include "support/TestRegistry.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QFile>
 #include <QImageReader>
 
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void shownFittedAndCentred_data();
     void shownFittedAndCentred();
     void pageWithPhotos();
+    void realFileDialog();
 };
 
 void PhotoTest::pickPhoto_data()
@@ -259,6 +262,52 @@ void PhotoTest::pageWithPhotos()
         QCOMPARE(f.editor->imgFoto(s)->picture().size(), QSize(366, 274));
         QCOMPARE(f.editor->imgFoto(s)->shownRect(), QRect(0, 1, 136, 102));
     }
+}
+
+void PhotoTest::realFileDialog()
+{
+    // The photo click through Qt's own open-file dialog: title, filters and suffix as asked.
+    EditorFixture f;
+    const QString path = PictureFile(f.folder, QStringLiteral("vera.JPG"), {320, 240}, Qt::magenta);
+    app::InstallSeam(nullptr);
+    QString title;
+    QStringList filters;
+    QString suffix;
+    QString selectedFilter;
+    QTimer timer;
+    timer.setInterval(10);
+    int ticks = 0;
+    connect(&timer, &QTimer::timeout, &timer, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (title.isNull()) {
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            suffix = dialog->defaultSuffix();
+            selectedFilter = dialog->selectedNameFilter();
+            // The user types the name without its extension: the default suffix completes it.
+            dialog->setDirectory(QFileInfo(path).absolutePath());
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(QStringLiteral("vera"));
+        }
+        // The dialog's file list fills in the background; give up rather than hang.
+        if (dialog->selectedFiles() == QStringList{path} || ++ticks > 500) {
+            timer.stop();
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, through the public slot
+            if (QApplication::activeModalWidget() == dialog)
+                dialog->reject();
+        }
+    });
+    timer.start();
+    f.click(QStringLiteral("imgFoto_G"));
+    app::InstallSeam(&f.dialogs);
+
+    QCOMPARE(title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
+    QCOMPARE(filters, editor::TfrmListinoPrezzi::PhotoFileRequest().nameFilters);
+    QCOMPARE(selectedFilter, QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"));
+    QCOMPARE(suffix, QStringLiteral("JPG"));
+    QCOMPARE(f.editor->imgFoto(6)->picture().size(), QSize(320, 240));
 }
 
 VETRINALIA_TEST(PhotoTest)

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void warnings_data();
     void warnings();
     void storedAsShown();
+    void archiveShortenedMeanwhile();
 };
 
 void SaveTest::save_data()
@@ -165,6 +166,24 @@ void SaveTest::storedAsShown()
     const QByteArray bytes = f.archiveBytes();
     QCOMPARE(int(quint8(bytes[462 + 449])), 4);
     QCOMPARE(bytes.mid(462 + 450, 4), QByteArray("0,00"));
+}
+
+void SaveTest::archiveShortenedMeanwhile()
+{
+    // Another copy of the program left only page 1 while page 3 is on screen: overwriting
+    // page 3 would leave a hole of garbage at page 2, so the save is refused.
+    EditorFixture f(3);
+    f.click(QStringLiteral("cmdUltimo"));
+    QVERIFY(QFile::resize(f.archive, storage::kPageRecordSize));
+    const QByteArray before = f.archiveBytes();
+    f.fillSlotA();
+    f.click(QStringLiteral("cmdSalva"));
+    QCOMPARE(f.dialogs.messageTexts().size(), 1);
+    QVERIFY(f.dialogs.messageTexts().first().startsWith(
+        QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.")));
+    QCOMPARE(f.archiveBytes(), before);
+    QCOMPARE(f.editor->lblPosizione->text(), QStringLiteral("3"));
+    QVERIFY(!QFile::exists(f.photoPath(u'A', 3)));
 }
 
 VETRINALIA_TEST(SaveTest)
