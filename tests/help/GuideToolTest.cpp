@@ -34,7 +34,9 @@ private Q_SLOTS:
             {QStringLiteral("frmApriCatalogo"), QSize(1016, 713)}, {QStringLiteral("frmListinoPrezzi"), QSize(1016, 713)},
             {QStringLiteral("frmAnteprimaProdotto"), QSize(364, 287)}, {QStringLiteral("frmStampaProdotto"), QSize(364, 287)},
             {QStringLiteral("frmGuida"), QSize(670, 572)},      {QStringLiteral("frmInfo"), QSize(473, 579)},
-            {QStringLiteral("frmSplash"), QSize(661, 467)}};
+            {QStringLiteral("frmSplash"), QSize(661, 467)},
+            // The editor's sample page through the page template, A4 at 96 dpi.
+            {QStringLiteral("paginaStampata"), QSize(794, 1123)}};
         for (const auto& [name, size] : expected) {
             const QImage picture(shots.filePath(name + QStringLiteral(".png")));
             QVERIFY2(!picture.isNull(), qPrintable(name));

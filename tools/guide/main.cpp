@@ -10,10 +10,13 @@
 #include "app/ProgramFolder.h"
 #include "app/Screens.h"
 #include "app/Startup.h"
+#include "editor/ListinoPrezzi.h"
 #include "help/Guida.h"
 #include "help/HelpTopics.h"
 #include "help/Info.h"
 #include "help/Splash.h"
+#include "print/PageTemplate.h"
+#include "report/Report.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -73,8 +76,10 @@ QWidget* TopLevel(const QString& name)
 
 void SetText(QWidget* screen, const QString& name, const QString& text)
 {
-    if (auto* edit = screen->findChild<QLineEdit*>(name))
+    if (auto* edit = screen->findChild<QLineEdit*>(name)) {
         edit->setText(text);
+        edit->setCursorPosition(0);
+    }
     else if (auto* label = screen->findChild<QLabel*>(name))
         label->setText(text);
 }
@@ -107,6 +112,51 @@ void FillSamplePage(QWidget* editor)
         SetText(editor, QStringLiteral("txtPrezzo_") + x, QString::fromUtf8(products[slot].price));
     }
     SetText(editor, QStringLiteral("lblPosizione"), QStringLiteral("1"));
+}
+
+QString FieldText(QWidget* screen, const QString& name)
+{
+    auto* edit = screen->findChild<QLineEdit*>(name);
+    return edit ? edit->text().trimmed() : QString();
+}
+
+// The editor's page as the printer gets it, through the program's own page template.
+bool SavePrintedPage(editor::TfrmListinoPrezzi& editor, const QString& folder)
+{
+    try {
+        print::PageContent content;
+        content.title = QStringLiteral("Offerte di primavera");
+        content.pageNumber = QStringLiteral("1");
+        const QString letters = QStringLiteral("ABCDEFGH");
+        for (int slot = 0; slot < print::kSlotCount; ++slot) {
+            const QString x = letters.at(slot);
+            print::SlotContent& box = content.slots[static_cast<std::size_t>(slot)];
+            box.picture = editor.BlankPicture();
+            box.nome = FieldText(&editor, QStringLiteral("txtNome_") + x);
+            box.um = FieldText(&editor, QStringLiteral("txtUM_") + x);
+            box.caratteristiche = FieldText(&editor, QStringLiteral("txtCaratteristiche_") + x);
+            box.codice = FieldText(&editor, QStringLiteral("txtCodice_") + x);
+            box.prezzo = FieldText(&editor, QStringLiteral("txtPrezzo_") + x);
+        }
+        report::Report report = print::PageTemplate::Load().CreateReport();
+        print::FillPageTemplate(report, content);
+        report.prepare();
+        if (!report.preparedPage())
+            return false;
+        QImage page = report::RenderPageImage(*report.preparedPage(), 96);
+        if (!page.isNull()) {
+            // The edge of the sheet, so that the white paper shows on the guide's page.
+            QPainter painter(&page);
+            painter.setPen(QColor(0xA0, 0xA0, 0xA0));
+            painter.drawRect(page.rect().adjusted(0, 0, -1, -1));
+        }
+        if (page.isNull() || !page.save(folder + QStringLiteral("/paginaStampata.png")))
+            return false;
+        std::fprintf(stdout, "paginaStampata.png %dx%d\n", page.width(), page.height());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 int Grab(const QString& folder)
@@ -146,6 +196,8 @@ int Grab(const QString& folder)
                 FillSamplePage(screen);
             }
             if (!Save(screen, folder, name))
+                ++failures;
+            if (name == QLatin1String("frmListinoPrezzi") && !SavePrintedPage(*screens.frmListinoPrezzi, folder))
                 ++failures;
             screen->hide();
         }
