@@ -62,13 +62,7 @@ TfrmGuida::TfrmGuida(app::Screens& screens, QWidget* owner)
     lnkWeb->attachIcon(imgPDF);
     connect(lnkWeb, &LinkText::activated, this, &TfrmGuida::lnkWebClick);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 10));
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    btnChiudi->setAutoDefault(false);
-    btnChiudi->setAccessibleName(QStringLiteral("Chiudi"));
-    app::Place(btnChiudi, 471, 501, 161, 38);
+    btnChiudi = MakeCloseButton(panContainer, 10, QRect(471, 501, 161, 38));
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
 
     btnChiudi->setFocus();

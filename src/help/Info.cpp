@@ -89,13 +89,7 @@ TfrmInfo::TfrmInfo(app::Screens& screens, QWidget* owner)
         QStringLiteral("Come contattare il produttore"), textFont, ink, shpDettagli);
     app::Place(lblContatti, 18, 310, 407, 80);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 12));
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    btnChiudi->setAutoDefault(false);
-    btnChiudi->setAccessibleName(QStringLiteral("Chiudi"));
-    app::Place(btnChiudi, 297, 523, 161, 41);
+    btnChiudi = MakeCloseButton(this, 12, QRect(297, 523, 161, 41));
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
 
     imgEmail = new app::PictureButton(QStringLiteral("imgEmail"), QStringLiteral(":/help/email.svg"),

@@ -1,5 +1,7 @@
 #include "help/LinkText.h"
 
+#include <QPushButton>
+
 #include "app/Widgets.h"
 
 #include <QKeyEvent>
@@ -107,6 +109,18 @@ void LinkText::paintEvent(QPaintEvent* event)
         painter.setPen(pen);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+QPushButton* MakeCloseButton(QWidget* parent, int pointSize, const QRect& geometry)
+{
+    auto* button = new QPushButton(QStringLiteral("Chiudi"), parent);
+    button->setObjectName(QStringLiteral("btnChiudi"));
+    button->setFont(QFont(QStringLiteral("Verdana"), pointSize));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setAutoDefault(false);
+    button->setAccessibleName(QStringLiteral("Chiudi"));
+    button->setGeometry(geometry);
+    return button;
 }
 
 } // namespace help

@@ -7,6 +7,8 @@ namespace app {
 class PictureButton;
 }
 
+class QPushButton;
+
 namespace help {
 
 // The link text of the help, information and splash screens: Tahoma 14 underlined,
@@ -45,5 +47,8 @@ private:
 
     bool m_down = false;
 };
+
+// The "Chiudi" button of the help, information and splash windows.
+QPushButton* MakeCloseButton(QWidget* parent, int pointSize, const QRect& geometry);
 
 } // namespace help

@@ -37,13 +37,7 @@ TfrmSplash::TfrmSplash(app::Screens& screens, QWidget* owner)
     lnkWeb->attachIcon(imgWeb);
     connect(lnkWeb, &LinkText::activated, this, &TfrmSplash::lnkWebClick);
 
-    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setFont(QFont(QStringLiteral("Verdana"), 10));
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    btnChiudi->setAutoDefault(false);
-    btnChiudi->setAccessibleName(QStringLiteral("Chiudi"));
-    app::Place(btnChiudi, 465, 399, 160, 34);
+    btnChiudi = MakeCloseButton(panContainer, 10, QRect(465, 399, 160, 34));
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
 
     btnChiudi->setFocus();
