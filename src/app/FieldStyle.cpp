@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPalette>
 
 namespace app {
 
@@ -53,18 +54,70 @@ protected:
     }
 };
 
+// Paints a field's flat background before the field paints its text and caret: the fill
+// over the whole field and a one-unit sky-blue border on its outermost pixels. It is no
+// widget, so it takes no mouse input.
+class FieldBackground : public QObject {
+public:
+    explicit FieldBackground(QLineEdit* edit)
+        : QObject(edit)
+    {
+        edit->installEventFilter(this);
+    }
+
+    QColor fill() const { return m_fill; }
+    void setFill(const QColor& fill) { m_fill = fill; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* edit = static_cast<QWidget*>(watched);
+            QPainter painter(edit);
+            painter.fillRect(edit->rect(), m_fill);
+            painter.setPen(QPen(kFieldBorder, 1));
+            painter.drawRect(edit->rect().adjusted(0, 0, -1, -1));
+        }
+        return false;
+    }
+
+private:
+    QColor m_fill;
+};
+
+FieldBackground* FindBackground(const QLineEdit* edit)
+{
+    for (QObject* child : edit->children()) { // no meta-object of its own: findChild cannot tell it
+        if (auto* background = dynamic_cast<FieldBackground*>(child))
+            return background;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+QColor FieldBackgroundFill(const QLineEdit* edit)
+{
+    const FieldBackground* background = FindBackground(edit);
+    return background ? background->fill() : QColor();
+}
 
 void SetFieldBackground(QLineEdit* edit, const QColor& fill)
 {
-    // The style's border is drawn on the edit's own outermost pixels, under its text, and
-    // takes no part in mouse handling.
-    const QString sheet = QStringLiteral("QLineEdit { background-color: %1; border: 1px solid %2;"
-                                         " border-radius: 0px; margin: 0px; padding: 0px 2px; }")
-                              .arg(fill.name(QColor::HexRgb), kFieldBorder.name(QColor::HexRgb));
-    edit->setFrame(false);
-    if (edit->styleSheet() != sheet) // restyling re-polishes the edit: only when it changes
-        edit->setStyleSheet(sheet);
+    FieldBackground* background = FindBackground(edit);
+    if (!background) {
+        background = new FieldBackground(edit);
+        edit->setFrame(false);
+        edit->setTextMargins(1, 1, 1, 1);
+        // The edit's own base is see-through: the fill painted beneath it shows.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, Qt::transparent);
+        edit->setPalette(palette);
+    }
+    if (background->fill() != fill) {
+        background->setFill(fill);
+        edit->update();
+    }
 }
 
 void InstallBackgroundHighlight(QLineEdit* edit, const QColor& normalFill)

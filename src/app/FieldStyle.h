@@ -16,6 +16,8 @@ inline constexpr QColor kFieldBorder{0x87, 0xCE, 0xEB};
 // corners, reaching all four edges of the field, beneath its text and caret. Clicks reach
 // the edit.
 void SetFieldBackground(QLineEdit* edit, const QColor& fill);
+// The fill SetFieldBackground last gave the edit; invalid when it gave none.
+QColor FieldBackgroundFill(const QLineEdit* edit);
 
 // The background highlight: the normal fill now, yellow while the field has the focus.
 void InstallBackgroundHighlight(QLineEdit* edit, const QColor& normalFill);
