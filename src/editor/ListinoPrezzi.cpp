@@ -292,10 +292,9 @@ void TfrmListinoPrezzi::buildLayout()
     // The blank picture, held off the visible panel and never shown itself.
     imgBianco = new PhotoBox(QStringLiteral("imgBianco"), frame);
     imgBianco->move(-PhotoBox::kBoxSize.width() - 8, -PhotoBox::kBoxSize.height() - 8);
-    imgBianco->setPicture(RenderBlankPicture());
     imgBianco->hide();
-    for (PhotoBox* photo : m_imgFoto)
-        photo->setPicture(BlankPicture());
+    // The badge is drawn when first needed (the first showing clears the page with it), so
+    // that start-up, which only shows the login, does not pay for it.
 }
 
 void TfrmListinoPrezzi::addBackground(QWidget* widget)
@@ -341,6 +340,8 @@ QLineEdit* TfrmListinoPrezzi::nextInChain(const QLineEdit* field) const
 
 QImage TfrmListinoPrezzi::BlankPicture() const
 {
+    if (imgBianco->picture().isNull())
+        imgBianco->setPicture(RenderBlankPicture());
     return imgBianco->picture();
 }
 
