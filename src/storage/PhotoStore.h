@@ -12,6 +12,8 @@ inline constexpr int kPhotoWidth = 366;
 inline constexpr int kPhotoHeight = 274;
 // JPEG quality of the stored photos.
 inline constexpr int kPhotoQuality = 90;
+// Largest decoded picture LoadPhoto accepts, in megabytes (a 50-megapixel photo takes 200).
+inline constexpr int kPhotoAllocationLimitMb = 512;
 
 // The program folder's Foto_Listino, created (with any missing parent) when missing.
 // A failure to create it shows as a failure of the read or write that follows.
@@ -33,7 +35,13 @@ QImage ScaleBitmap(const QImage& source, int width, int height);
 // only once the new one is complete. False on any failure; never throws.
 bool SavePhoto(const QImage& picture, const QString& path);
 
-// Reads a picture file at its own pixel size; nothing when it cannot be read.
+// False for a JPEG or bitmap file that is cut off or whose header promises more pixels than
+// the file holds: Qt's decoders would hand such a picture back filled out with grey or with
+// whatever memory held. True for whole files and for formats it does not know.
+bool PhotoLooksComplete(const uchar* data, qint64 size);
+
+// Reads a picture file at its own pixel size; nothing when it cannot be read, is cut off,
+// or would be larger than kPhotoAllocationLimitMb.
 std::optional<QImage> LoadPhoto(const QString& path);
 
 } // namespace storage

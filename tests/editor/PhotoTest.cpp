@@ -1,6 +1,7 @@
 #include "EditorFixture.h"
 #include "support/TestRegistry.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QTimer>
@@ -68,6 +69,17 @@ void PhotoTest::pickPhoto_data()
     QTest::newRow("png, not in the filter") << "foto.png" << QByteArray() << QSize(1000, 1000);
     QTest::newRow("text file named .jpg") << "testo.jpg" << QByteArray("non sono una foto\n") << QSize();
     QTest::newRow("missing file") << "manca.jpg" << QByteArray("-") << QSize();
+    // Pictures that cannot be held: a cut-off file, a header that lies about the size.
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    Plain(1000, 1000, Qt::blue).save(&buffer, "jpg");
+    QTest::newRow("jpeg cut off") << "tagliata.jpg" << jpeg.left(jpeg.size() / 2) << QSize();
+    QByteArray huge = jpeg;
+    const qsizetype frame = huge.indexOf("\xFF\xC0");
+    huge[frame + 5] = huge[frame + 7] = char(30000 >> 8);
+    huge[frame + 6] = huge[frame + 8] = char(30000 & 0xFF);
+    QTest::newRow("jpeg claiming 30000 x 30000") << "enorme.jpg" << huge << QSize();
 }
 
 void PhotoTest::pickPhoto()

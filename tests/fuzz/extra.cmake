@@ -25,6 +25,7 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "Clang" AND VETRINALIA_FUZZ)
   vetrinalia_add_fuzzer(normalize_price)
   vetrinalia_add_fuzzer(decode_password)
   vetrinalia_add_fuzzer(ini_file)
+  vetrinalia_add_fuzzer(photo_header)
 
   list(TRANSFORM VETRINALIA_FUZZERS PREPEND fuzz_ OUTPUT_VARIABLE fuzz_targets)
   add_custom_target(vetrinalia_fuzzers DEPENDS ${fuzz_targets})
