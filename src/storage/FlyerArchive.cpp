@@ -148,7 +148,8 @@ void WritePage(QIODevice& device, qint64 index, const PageRecord& record)
 FlyerArchive::FlyerArchive(const QString& path, int lockTimeoutMs)
     : m_file(path)
 {
-    if (!m_file.open(QIODevice::ReadWrite))
+    // Unbuffered: a write that fails fails at once, with nothing held back for later.
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw StorageError("cannot open archive");
     lock(lockTimeoutMs);
 }
@@ -224,13 +225,30 @@ PageRecord FlyerArchive::readPage(qint64 index)
 
 void FlyerArchive::writePage(qint64 index, const PageRecord& record)
 {
-    if (index > recordCount())
+    const qint64 count = recordCount();
+    if (index > count)
         throw StorageError("page beyond the end of the archive");
-    WritePage(m_file, index, record);
-    if (!m_file.flush())
-        throw StorageError("cannot write page to archive");
-    // A confirmed save must survive a power cut.
-    syncToDisk();
+    // What the write may spoil if it stops halfway (a full disk): the old record, or, when
+    // appending, the archive's length.
+    const qint64 sizeBefore = m_file.size();
+    QByteArray before;
+    if (index < count && m_file.seek(index * kPageRecordSize))
+        before = m_file.read(kPageRecordSize);
+    try {
+        WritePage(m_file, index, record);
+        if (!m_file.flush())
+            throw StorageError("cannot write page to archive");
+        // A confirmed save must survive a power cut.
+        syncToDisk();
+    } catch (const StorageError&) {
+        m_file.unsetError();
+        if (index == count)
+            m_file.resize(sizeBefore);
+        else if (before.size() == kPageRecordSize && m_file.seek(index * kPageRecordSize))
+            m_file.write(before);
+        m_file.unsetError();
+        throw;
+    }
 }
 
 void FlyerArchive::close()

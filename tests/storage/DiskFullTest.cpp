@@ -66,6 +66,8 @@ private Q_SLOTS:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray after = file.readAll();
+        // Nothing of the page that did not fit is left behind.
+        QCOMPARE(after.size(), qsizetype(written) * 3696);
         // The pages written before the failure are whole and unchanged.
         QCOMPARE(after.left(written * 3696), before.left(written * 3696));
         for (int page = 0; page < written; ++page)
