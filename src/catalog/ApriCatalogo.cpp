@@ -94,8 +94,8 @@ TfrmApriCatalogo::TfrmApriCatalogo(app::Screens& screens)
     lblCreati->setFont(QFont(QStringLiteral("Verdana"), 12));
     lblCreati->setStyleSheet(QStringLiteral("QLabel { color: #008000; background: transparent; }"));
     lblCreati->setText(CountLineText(0));
+    // Sized to its text by ListFlyers each time the screen is shown.
     lblCreati->move(24, 537);
-    lblCreati->resize(700, lblCreati->sizeHint().height());
 
     app::Place(new app::Rect(QStringLiteral("bkgSfondo06"), Qt::white, panel), 30, 588, 934, 68);
     btnAnnulla = new app::PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral(":/catalog/barra_annulla.svg"),

@@ -5,6 +5,7 @@
 #include "help/LinkText.h"
 #include "help/OpenURL.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -36,7 +37,8 @@ TfrmGuida::TfrmGuida(app::Screens& screens, QWidget* owner)
     lblTitolo->setPalette(titleLook);
     lblTitolo->setAccessibleDescription(QStringLiteral("Argomento della guida"));
     lblTitolo->move(7, 97);
-    lblTitolo->adjustSize();
+    // Fitted to its text when first shown (see eventFilter), not while start-up builds it.
+    lblTitolo->installEventFilter(this);
 
     txtGuida = new QPlainTextEdit(panContainer);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));
@@ -58,7 +60,7 @@ TfrmGuida::TfrmGuida(app::Screens& screens, QWidget* owner)
     lnkWeb = new LinkText(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"),
                           QStringLiteral("Visualizza guida in formato PDF"), panContainer);
     lnkWeb->setAccessibleDescription(QStringLiteral("Apre la guida completa del programma in formato PDF"));
-    lnkWeb->move(42, 520 - lnkWeb->height() / 2);
+    lnkWeb->placeCentredLeft(42, 520);
     lnkWeb->attachIcon(imgPDF);
     connect(lnkWeb, &LinkText::activated, this, &TfrmGuida::lnkWebClick);
 
@@ -66,6 +68,15 @@ TfrmGuida::TfrmGuida(app::Screens& screens, QWidget* owner)
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
 
     btnChiudi->setFocus();
+}
+
+bool TfrmGuida::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblTitolo && event->type() == QEvent::Show) {
+        lblTitolo->removeEventFilter(this);
+        lblTitolo->adjustSize();
+    }
+    return app::FixedDialogScreen::eventFilter(watched, event);
 }
 
 void TfrmGuida::ShowTopic(const QString& title, const QString& body)

@@ -37,6 +37,9 @@ public:
     void btnChiudiClick();
     // Opens Guida.pdf of the program folder; also reached from imgPDF.
     void lnkWebClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace help

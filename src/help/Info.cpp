@@ -98,7 +98,7 @@ TfrmInfo::TfrmInfo(app::Screens& screens, QWidget* owner)
 
     lnkWeb = new LinkText(QStringLiteral("lnkWeb"), MakerEmail(), QStringLiteral("Scrivi al produttore"), this);
     lnkWeb->setAccessibleDescription(QStringLiteral("Indirizzo di posta elettronica del produttore"));
-    lnkWeb->move(46, 544 - lnkWeb->height() / 2);
+    lnkWeb->placeCentredLeft(46, 544);
     lnkWeb->attachIcon(imgEmail);
     connect(lnkWeb, &LinkText::activated, this, &TfrmInfo::lnkWebClick);
 

@@ -4,6 +4,7 @@
 
 #include "app/Widgets.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,7 +23,27 @@ LinkText::LinkText(const QString& name, const QString& text, const QString& acce
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(accessibleName);
     setColour(NormalColour());
+}
+
+void LinkText::placeCentredLeft(int x, int centreY)
+{
+    m_anchor = QPoint(x, centreY);
+    if (m_fitted)
+        move(x, centreY - height() / 2);
+}
+
+void LinkText::fitText()
+{
+    m_fitted = true;
     adjustSize();
+    move(m_anchor.x(), m_anchor.y() - height() / 2);
+}
+
+bool LinkText::event(QEvent* event)
+{
+    if (event->type() == QEvent::Show && !m_fitted)
+        fitText();
+    return QLabel::event(event);
 }
 
 void LinkText::attachIcon(app::PictureButton* icon)

@@ -25,6 +25,11 @@ public:
     // The icon beside the link acts as the link.
     void attachIcon(app::PictureButton* icon);
 
+    // Places the link with its left edge at x and its middle at centreY. The link takes
+    // the size of its text when it is first shown: laying the text out needs its font,
+    // which a screen that is never shown should not have to load.
+    void placeCentredLeft(int x, int centreY);
+
     QColor colour() const;
     void setColour(const QColor& colour);
 
@@ -33,6 +38,7 @@ Q_SIGNALS:
     void activated();
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -45,7 +51,11 @@ private:
     void release();
     void activate();
 
+    void fitText();
+
     bool m_down = false;
+    bool m_fitted = false;
+    QPoint m_anchor; // left edge and middle
 };
 
 // The "Chiudi" button of the help, information and splash windows.

@@ -32,7 +32,7 @@ TfrmSplash::TfrmSplash(app::Screens& screens, QWidget* owner)
 
     lnkWeb = new LinkText(QStringLiteral("lnkWeb"), MakerWebHost(), QStringLiteral("Sito web del produttore"), shpWeb);
     lnkWeb->setAccessibleDescription(QStringLiteral("Indirizzo del sito web del produttore"));
-    lnkWeb->move(52, 22 - lnkWeb->height() / 2);
+    lnkWeb->placeCentredLeft(52, 22);
     lnkWeb->setMaximumWidth(shpWeb->width() - 56);
     lnkWeb->attachIcon(imgWeb);
     connect(lnkWeb, &LinkText::activated, this, &TfrmSplash::lnkWebClick);

@@ -259,7 +259,10 @@ private Q_SLOTS:
         auto* btnChiudi = window->findChild<QPushButton*>(QStringLiteral("btnChiudi"));
         QVERIFY(btnChiudi);
         QCOMPARE(btnChiudi->text(), QStringLiteral("Chiudi"));
-        // The link shows its whole text and stays clear of the close button.
+        // The link shows its whole text and stays clear of the close button (it takes its
+        // size when shown).
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         auto* lnkWeb = window->findChild<help::LinkText*>(QStringLiteral("lnkWeb"));
         QVERIFY(lnkWeb);
         QVERIFY(lnkWeb->width() >= lnkWeb->fontMetrics().horizontalAdvance(lnkWeb->text()));
