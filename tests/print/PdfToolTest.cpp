@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -79,6 +80,20 @@ QStringList ToolMessages(const QString& errors)
         if (line.startsWith(QStringLiteral("vetrinalia-pdf: ")))
             lines << line;
     return lines;
+}
+
+// The rows of "pdfimages -list": one per image drawn, split into columns (page, num, type,
+// width, height, ..., the object in column 10).
+QList<QStringList> PdfImages(const QString& pdf)
+{
+    QList<QStringList> rows;
+    const QStringList lines = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n'));
+    for (const QString& line : lines.mid(2)) {
+        const QStringList columns = line.simplified().split(QLatin1Char(' '));
+        if (columns.size() > 10)
+            rows << columns;
+    }
+    return rows;
 }
 
 // pdftotext joins runs of spaces differently per version; compare words.
@@ -188,6 +203,13 @@ void PdfToolTest::threePagesInOrder()
     QCOMPARE(QDir(flyers + QStringLiteral("Foto_Listino")).entryList(QDir::Files), photosBefore);
     QVERIFY(!QDir(folder.file(QStringLiteral("Foto_Listino"))).exists());
 
+    // The blank picture is one image in the document however many slots print it: with the
+    // one photo, two images in all.
+    QSet<QString> images;
+    for (const QStringList& image : PdfImages(pdf))
+        images << image.at(10);
+    QCOMPARE(images.size(), 2);
+
     // The look: page 2 carries the photo of slot A, the blank badge elsewhere.
     Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
                                          QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
@@ -228,12 +250,10 @@ void PdfToolTest::photosPrintAsOnThePrintedPage()
     const QString pdf = folder.file(QStringLiteral("foto.pdf"));
     QCOMPARE(RunTool({archive, pdf}).exitCode, 0);
     // Every picture goes in at the preview picture's size, whatever the photo's own.
-    const QStringList listed = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n'));
-    for (const QString& line : listed.mid(2)) {
-        const QStringList columns = line.simplified().split(QLatin1Char(' '));
-        if (columns.size() > 4)
-            QCOMPARE(columns.at(3) + QLatin1Char('x') + columns.at(4), QStringLiteral("366x274"));
-    }
+    const QList<QStringList> images = PdfImages(pdf);
+    QVERIFY(!images.isEmpty());
+    for (const QStringList& image : images)
+        QCOMPARE(image.at(3) + QLatin1Char('x') + image.at(4), QStringLiteral("366x274"));
     Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
                                          QStringLiteral("-singlefile"), pdf, folder.file(QStringLiteral("pagina"))});
     const QImage printed(folder.file(QStringLiteral("pagina.png")));
