@@ -48,8 +48,10 @@ struct PictureBox {
     QRectF rect; // millimetres on the printable area
     QImage picture;
 
-    // The box keeps its own copy: later changes to the caller's image do not reach it.
-    void setPicture(const QImage& value) { picture = value.copy(); }
+    // The box keeps its own copy: later changes to the caller's image do not reach it. The
+    // copy shares the pixels until either side changes them, so one picture set on many pages
+    // stays one image, and a PDF embeds it once.
+    void setPicture(const QImage& value) { picture = value; }
 };
 
 // The one printable page of a report: paper, orientation, margins and its objects.

@@ -3,14 +3,19 @@
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 
+#include "print/PageTemplate.h"
+#include "report/Report.h"
 #include "storage/FlyerArchive.h"
 #include "storage/PhotoStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <array>
 
 namespace {
 
@@ -77,10 +82,53 @@ QStringList ToolMessages(const QString& errors)
     return lines;
 }
 
+// The rows of "pdfimages -list": one per image drawn, split into columns (page, num, type,
+// width, height, ..., the object in column 10).
+QList<QStringList> PdfImages(const QString& pdf)
+{
+    QList<QStringList> rows;
+    const QStringList lines = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).split(QLatin1Char('\n'));
+    for (const QString& line : lines.mid(2)) {
+        const QStringList columns = line.simplified().split(QLatin1Char(' '));
+        if (columns.size() > 10)
+            rows << columns;
+    }
+    return rows;
+}
+
 // pdftotext joins runs of spaces differently per version; compare words.
 QString Words(const QString& text)
 {
     return text.simplified();
+}
+
+// Four quadrants of four colours: a picture shifted, flipped or scaled wrong shows.
+QImage Quadrants(const QSize& size, const std::array<QColor, 4>& colours)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixelColor(x, y, colours[(y >= size.height() / 2) * 2 + (x >= size.width() / 2)]);
+    return image;
+}
+
+// The quadrant centres of a slot's picture box, in pixels of the sheet at 100 dpi.
+QList<QPoint> PictureQuadrants(const report::Page& page, int slot)
+{
+    const report::PictureBox* box = page.findPictureBox(print::SlotObjectName(QStringLiteral("imgFoto"), slot));
+    const QRectF mm = box->rect.translated(page.printableArea().topLeft());
+    const qreal scale = 100 / 25.4;
+    QList<QPoint> points;
+    for (const qreal fy : {0.25, 0.75})
+        for (const qreal fx : {0.25, 0.75})
+            points << QPointF((mm.left() + fx * mm.width()) * scale, (mm.top() + fy * mm.height()) * scale).toPoint();
+    return points;
+}
+
+bool Near(QColor a, QColor b, int tolerance)
+{
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+        && qAbs(a.blue() - b.blue()) <= tolerance;
 }
 
 } // namespace
@@ -90,6 +138,8 @@ class PdfToolTest : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void threePagesInOrder();
+    void photosPrintAsOnThePrintedPage_data();
+    void photosPrintAsOnThePrintedPage();
     void badArchivesAreRefused_data();
     void badArchivesAreRefused();
 };
@@ -153,10 +203,82 @@ void PdfToolTest::threePagesInOrder()
     QCOMPARE(QDir(flyers + QStringLiteral("Foto_Listino")).entryList(QDir::Files), photosBefore);
     QVERIFY(!QDir(folder.file(QStringLiteral("Foto_Listino"))).exists());
 
+    // The blank picture is one image in the document however many slots print it: with the
+    // one photo, two images in all.
+    QSet<QString> images;
+    for (const QStringList& image : PdfImages(pdf))
+        images << image.at(10);
+    QCOMPARE(images.size(), 2);
+
     // The look: page 2 carries the photo of slot A, the blank badge elsewhere.
     Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
                                          QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
                                          QStringLiteral("2"), pdf, QStringLiteral(VETRINALIA_BINARY_DIR "/look/pdf")});
+}
+
+void PdfToolTest::photosPrintAsOnThePrintedPage_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("format");       // QImage::Format of the picture written
+    QTest::addColumn<QByteArray>("type"); // its file format, under a .jpg name whatever it is
+    QTest::addColumn<bool>("transparent"); // one quadrant clear, one half clear
+    QTest::newRow("stored photo") << QSize(366, 274) << int(QImage::Format_RGB32) << QByteArray("jpg") << false;
+    QTest::newRow("camera photo") << QSize(1464, 1096) << int(QImage::Format_RGB32) << QByteArray("jpg") << false;
+    QTest::newRow("small photo") << QSize(92, 69) << int(QImage::Format_RGB32) << QByteArray("jpg") << false;
+    QTest::newRow("grey photo") << QSize(366, 274) << int(QImage::Format_Grayscale8) << QByteArray("jpg") << false;
+    QTest::newRow("transparent picture") << QSize(366, 274) << int(QImage::Format_ARGB32) << QByteArray("png") << true;
+    QTest::newRow("transparent picture to scale") << QSize(732, 548) << int(QImage::Format_ARGB32) << QByteArray("png")
+                                                  << true;
+}
+
+void PdfToolTest::photosPrintAsOnThePrintedPage()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, format);
+    QFETCH(QByteArray, type);
+    QFETCH(bool, transparent);
+    testing::TestFolder folder;
+    QVERIFY(QDir().mkpath(folder.file(QStringLiteral("Foto_Listino"))));
+    const QString archive = folder.file(QStringLiteral("Foto.lis"));
+    QVERIFY(testing::WriteFile(archive, Archive(1)));
+    const std::array<QColor, 4> colours = transparent
+        ? std::array<QColor, 4>{QColor(230, 120, 20), QColor(255, 0, 0, 0), QColor(0, 0, 255, 128), QColor(30, 160, 60)}
+        : std::array<QColor, 4>{QColor(200, 30, 30), QColor(30, 160, 60), QColor(40, 60, 200), QColor(230, 200, 40)};
+    const QString photo = folder.file(QStringLiteral("Foto_Listino/Foto_Foto_A_1.jpg"));
+    QVERIFY(Quadrants(size, colours).convertToFormat(QImage::Format(format)).save(photo, type.constData()));
+
+    const QString pdf = folder.file(QStringLiteral("foto.pdf"));
+    QCOMPARE(RunTool({archive, pdf}).exitCode, 0);
+    // Every picture goes in at the preview picture's size, whatever the photo's own.
+    const QList<QStringList> images = PdfImages(pdf);
+    QVERIFY(!images.isEmpty());
+    for (const QStringList& image : images)
+        QCOMPARE(image.at(3) + QLatin1Char('x') + image.at(4), QStringLiteral("366x274"));
+    Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
+                                         QStringLiteral("-singlefile"), pdf, folder.file(QStringLiteral("pagina"))});
+    const QImage printed(folder.file(QStringLiteral("pagina.png")));
+
+    // The page the program prints: the photo's 366 x 274 preview picture in slot A.
+    report::Report report = print::PageTemplate::Load().CreateReport();
+    print::PageContent content;
+    const std::optional<QImage> stored = storage::LoadPhoto(photo);
+    QVERIFY(stored);
+    content.slots[0].picture = storage::ScaleBitmap(*stored, storage::kPhotoWidth, storage::kPhotoHeight);
+    print::FillPageTemplate(report, content);
+    report.prepare();
+    const QImage expected = report::RenderPageImage(*report.preparedPage(), 100);
+
+    // The same sheet, to poppler's rounding up of the last pixel.
+    QVERIFY2(qAbs(printed.width() - expected.width()) <= 1 && qAbs(printed.height() - expected.height()) <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(printed.width()).arg(printed.height())));
+    for (const QPoint& point : PictureQuadrants(*report.preparedPage(), 0)) {
+        const QColor seen = printed.pixelColor(point);
+        const QColor wanted = expected.pixelColor(point);
+        QVERIFY2(Near(seen, wanted, 8), qPrintable(QStringLiteral("%1,%2: %3 in the PDF, %4 on the page")
+                                                       .arg(point.x())
+                                                       .arg(point.y())
+                                                       .arg(seen.name(), wanted.name())));
+    }
 }
 
 void PdfToolTest::badArchivesAreRefused_data()

@@ -17,8 +17,14 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgRenderer>
+#include <QThread>
+#include <QThreadPool>
 
+#include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <future>
+#include <memory>
 
 namespace {
 
@@ -63,6 +69,69 @@ QImage BlankPicture()
     return image;
 }
 
+// The picture as the PDF engine embeds it without converting it first: it takes RGB32 and
+// ARGB32 as they are and scans ARGB32 for transparency, so an opaque picture goes as RGB32.
+// The pixels are unchanged.
+QImage PdfPicture(const QImage& picture)
+{
+    if (picture.format() == QImage::Format_RGB32)
+        return picture;
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        if (!std::all_of(line, line + argb.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; }))
+            return argb;
+    }
+    return argb.convertToFormat(QImage::Format_RGB32);
+}
+
+// The 366 x 274 preview picture the program prints for a slot: its stored photo, or the blank
+// picture when there is none or it cannot be read.
+QImage SlotPicture(const QString& path, const QImage& blank)
+{
+    const std::optional<QImage> photo = storage::LoadPhoto(path);
+    if (!photo)
+        return blank;
+    // A stored photo already has the size and no transparency: scaling would copy it unchanged.
+    if (photo->size() == QSize(storage::kPhotoWidth, storage::kPhotoHeight)
+        && photo->format() == QImage::Format_RGB32)
+        return *photo;
+    return PdfPicture(storage::ScaleBitmap(*photo, storage::kPhotoWidth, storage::kPhotoHeight));
+}
+
+struct Flyer {
+    print::PageTemplate pageTemplate;
+    QString title;
+    QString photoFolder;
+    QImage blank; // already scaled, shared by every empty slot
+};
+
+// One page filled from its record and the photos of its position, laid out for drawing.
+report::Report PreparePage(const Flyer& flyer, qint64 index, const storage::PageRecord& record)
+{
+    const QString position = QString::number(index + 1);
+    print::PageContent content;
+    content.title = flyer.title;
+    content.pageNumber = position;
+    for (int slot = 0; slot < print::kSlotCount; ++slot) {
+        const storage::ProductSlot& values = record.slots[slot];
+        print::SlotContent& target = content.slots[slot];
+        target.nome = values.nome;
+        target.um = values.um;
+        target.caratteristiche = values.caratteristiche;
+        target.codice = values.codice;
+        target.prezzo = values.prezzo;
+        target.picture = SlotPicture(flyer.photoFolder + flyer.title + QStringLiteral("_Foto_")
+                                         + storage::SlotLetter(slot) + QLatin1Char('_') + position
+                                         + QStringLiteral(".jpg"),
+                                     flyer.blank);
+    }
+    report::Report report = flyer.pageTemplate.CreateReport();
+    print::FillPageTemplate(report, content);
+    report.prepare();
+    return report;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -96,16 +165,16 @@ int main(int argc, char** argv)
     if (pages == 0)
         return Fail(QStringLiteral("l'archivio \"%1\" non contiene nessuna scheda.").arg(arguments.at(1)));
 
-    print::PageTemplate pageTemplate;
+    Flyer flyer;
     try {
-        pageTemplate = print::PageTemplate::Load();
+        flyer.pageTemplate = print::PageTemplate::Load();
     } catch (const print::TemplateError& error) {
         return Fail(QStringLiteral("modello di stampa non disponibile (%1).").arg(QString::fromUtf8(error.what())));
     }
-
-    const QString title = TitleOf(archiveInfo);
-    const QString photoFolder = archiveInfo.absolutePath() + QStringLiteral("/Foto_Listino/");
-    const QImage blank = BlankPicture();
+    flyer.title = TitleOf(archiveInfo);
+    flyer.photoFolder = archiveInfo.absolutePath() + QStringLiteral("/Foto_Listino/");
+    // The program prints the 366 x 274 preview picture of each slot; so does this.
+    flyer.blank = PdfPicture(storage::ScaleBitmap(BlankPicture(), storage::kPhotoWidth, storage::kPhotoHeight));
 
     // Written aside and put in place only when every page is done.
     QSaveFile output(outputInfo.filePath());
@@ -113,7 +182,7 @@ int main(int argc, char** argv)
         return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
 
     QPdfWriter writer(&output);
-    writer.setTitle(title);
+    writer.setTitle(flyer.title);
     writer.setCreator(QStringLiteral("Vetrinalia"));
     writer.setResolution(kResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -124,39 +193,43 @@ int main(int argc, char** argv)
     if (!painter.begin(&writer))
         return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
 
-    // One page at a time: only the page being drawn is held in memory.
+    // Pages are prepared, their photos decoded, on the other threads a few pages ahead while
+    // this one draws them in order: only those few pages are held in memory. The records are
+    // read here, in order, as the pages are handed out.
+    const int workers = std::max(1, QThread::idealThreadCount());
+    const qint64 lead = workers;
+    QThreadPool pool;
+    pool.setMaxThreadCount(workers);
+    std::deque<std::future<report::Report>> ahead;
+    qint64 handedOut = 0;
+    qint64 unreadable = -1;
+    const auto handOutUpTo = [&](qint64 end) {
+        while (unreadable < 0 && handedOut < std::min(end, pages)) {
+            storage::PageRecord record;
+            try {
+                record = storage::ReadPage(archive, handedOut);
+            } catch (const storage::StorageError&) {
+                unreadable = handedOut;
+                return;
+            }
+            auto task = std::make_shared<std::packaged_task<report::Report()>>(
+                [&flyer, index = handedOut, record] { return PreparePage(flyer, index, record); });
+            ahead.push_back(task->get_future());
+            pool.start([task] { (*task)(); });
+            ++handedOut;
+        }
+    };
+
     for (qint64 index = 0; index < pages; ++index) {
-        storage::PageRecord record;
-        try {
-            record = storage::ReadPage(archive, index);
-        } catch (const storage::StorageError&) {
+        handOutUpTo(index + 1 + lead);
+        if (index == unreadable) {
             painter.end();
             return Fail(QStringLiteral("impossibile leggere la scheda %1 dell'archivio \"%2\".")
                             .arg(index + 1)
                             .arg(arguments.at(1)));
         }
-        const QString position = QString::number(index + 1);
-        print::PageContent content;
-        content.title = title;
-        content.pageNumber = position;
-        for (int slot = 0; slot < print::kSlotCount; ++slot) {
-            const storage::ProductSlot& values = record.slots[slot];
-            print::SlotContent& target = content.slots[slot];
-            target.nome = values.nome;
-            target.um = values.um;
-            target.caratteristiche = values.caratteristiche;
-            target.codice = values.codice;
-            target.prezzo = values.prezzo;
-            const QString photo = photoFolder + title + QStringLiteral("_Foto_") + storage::SlotLetter(slot)
-                + QLatin1Char('_') + position + QStringLiteral(".jpg");
-            const std::optional<QImage> picture = storage::LoadPhoto(photo);
-            // The program prints the 366 x 274 preview picture of each slot; so does this.
-            target.picture = storage::ScaleBitmap(picture ? *picture : blank, storage::kPhotoWidth,
-                                                  storage::kPhotoHeight);
-        }
-        report::Report report = pageTemplate.CreateReport();
-        print::FillPageTemplate(report, content);
-        report.prepare();
+        const report::Report report = ahead.front().get();
+        ahead.pop_front();
         if (index > 0 && !writer.newPage()) {
             painter.end();
             return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
