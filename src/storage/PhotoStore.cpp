@@ -1,4 +1,5 @@
 #include "storage/PhotoStore.h"
+#include "storage/WholeWrites.h"
 
 #include "app/ProgramFolder.h"
 #include "app/Text.h"
@@ -66,14 +67,15 @@ bool SavePhoto(const QImage& picture, const QString& path)
     // Written beside the old file and put in its place only when complete, so a failed
     // write leaves the earlier photo as it was.
     QSaveFile file(path);
-    // Unbuffered, so that a write the disk refuses is seen by commit(): a buffered
-    // QSaveFile loses the error of its last flush and puts an empty file in place.
+    // Unbuffered, so that a write the disk refuses fails at once: a buffered QSaveFile
+    // loses the error of its last flush and puts an empty file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    QImageWriter writer(&file, "jpg");
+    WholeWrites whole(&file);
+    QImageWriter writer(&whole, "jpg");
     // Above the encoder's default of 75, which leaves visible blocks on flat product shots.
     writer.setQuality(kPhotoQuality);
-    if (!writer.write(scaled)) {
+    if (!writer.write(scaled) || whole.failed()) {
         file.cancelWriting();
         return false;
     }

@@ -1,13 +1,12 @@
 // The editor on real files that go wrong under it: the program folder taken away, a disk
 // that fills up during a save.
 #include "EditorFixture.h"
+#include "support/SmallDisk.h"
 #include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <sys/mount.h>
 
 using namespace testing;
 
@@ -18,48 +17,6 @@ const QString kAccessError = QStringLiteral(
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-
-// A small tmpfs mounted over a folder for the lifetime of this object.
-class SmallDisk {
-public:
-    SmallDisk(const QString& folder, int kilobytes)
-        : m_folder(QFile::encodeName(folder))
-    {
-        const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
-        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, options.constData()) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-
-    // Fills the disk with 4 KiB files, then frees the given number of them again.
-    void fillLeaving(int freeBlocks) const
-    {
-        QStringList fillers;
-        for (int i = 0;; ++i) {
-            const QString path = QFile::decodeName(m_folder) + QStringLiteral("/riempimento%1").arg(i);
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly))
-                break;
-            const bool whole = file.write(QByteArray(4096, 'x')) == 4096 && file.flush();
-            file.close();
-            if (!whole) {
-                QFile::remove(path);
-                break;
-            }
-            fillers << path;
-        }
-        for (int i = 0; i < freeBlocks && !fillers.isEmpty(); ++i)
-            QFile::remove(fillers.takeLast());
-    }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
-};
 
 QByteArray Pages(int count)
 {

@@ -1,5 +1,6 @@
 // vetrinalia-pdf as the shop runs it: a real archive and photos in, one PDF out.
 
+#include "support/SmallDisk.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 
@@ -14,6 +15,8 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <optional>
 
 #include <array>
 
@@ -293,6 +296,8 @@ void PdfToolTest::badArchivesAreRefused_data()
                                              << "il documento PDF non pu\u00F2 sostituire l'archivio \"%1\".";
     QTest::newRow("output not writable") << "Pieno.lis" << "Cartella.lis/x/out.pdf"
                                          << "impossibile scrivere il documento \"%2\".";
+    QTest::newRow("output on a full disk") << "Pieno.lis" << "Disco/out.pdf"
+                                           << "impossibile scrivere il documento \"%2\".";
 }
 
 void PdfToolTest::badArchivesAreRefused()
@@ -306,11 +311,21 @@ void PdfToolTest::badArchivesAreRefused()
     const QByteArray full = Archive(1);
     QVERIFY(testing::WriteFile(folder.file(QStringLiteral("Pieno.lis")), full));
 
+    // A disk with room for only a part of the document.
+    QVERIFY(QDir().mkpath(folder.file(QStringLiteral("Disco"))));
+    std::optional<testing::SmallDisk> disk;
+    if (output.startsWith(QLatin1String("Disco/"))) {
+        disk.emplace(folder.file(QStringLiteral("Disco")), 8);
+        if (!disk->mounted())
+            QSKIP("mounting a small tmpfs needs root; not allowed here");
+    }
+
     const Run run = RunTool({folder.file(archive), folder.file(output)});
     QVERIFY(run.exitCode > 0);
     message.replace(QStringLiteral("%1"), folder.file(archive)).replace(QStringLiteral("%2"), folder.file(output));
     QCOMPARE(ToolMessages(run.errors), QStringList{QStringLiteral("vetrinalia-pdf: ") + message});
     QVERIFY(!QFile::exists(folder.file(QStringLiteral("out.pdf"))));
+    QVERIFY(!QFile::exists(folder.file(output)) || output.endsWith(QLatin1String(".lis")));
     QCOMPARE(testing::ReadFile(folder.file(QStringLiteral("Pieno.lis"))), full);
 
     QCOMPARE(RunTool({folder.file(QStringLiteral("Pieno.lis"))}).exitCode, 2);

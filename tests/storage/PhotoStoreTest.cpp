@@ -1,12 +1,15 @@
+#include "support/SmallDisk.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 
 #include "app/ProgramFolder.h"
 #include "storage/PhotoStore.h"
+#include "storage/WholeWrites.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QTest>
@@ -112,6 +115,8 @@ private Q_SLOTS:
     void scaleBitmapOfNothing();
     void savePhoto();
     void saveFailures();
+    void cutOffWritesFail();
+    void fullDiskKeepsTheEarlierPhoto();
     void loadPhoto_data();
     void loadPhoto();
     void cameraSizedPhotoLoads();
@@ -221,6 +226,81 @@ void PhotoStoreTest::saveFailures()
     const QByteArray before = ReadFile(other);
     QVERIFY(!storage::SavePhoto(QImage(), other));
     QCOMPARE(ReadFile(other), before);
+}
+
+namespace {
+
+// A device that takes at most `room` bytes in all, the last of them as a short write, as
+// a file on a disk that fills up does.
+class CramFullDevice : public QIODevice {
+public:
+    explicit CramFullDevice(qint64 room)
+        : m_room(room)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    QByteArray taken;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override
+    {
+        const qint64 fits = qMin(length, m_room - qint64(taken.size()));
+        if (fits <= 0)
+            return -1;
+        taken.append(data, fits);
+        return fits;
+    }
+
+private:
+    qint64 m_room;
+};
+
+} // namespace
+
+void PhotoStoreTest::cutOffWritesFail()
+{
+    // A JPEG whose very last write is cut short: the encoder takes the short count as done.
+    const QImage picture = Quadrants(366, 274);
+    QByteArray whole;
+    {
+        QBuffer buffer(&whole);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(picture.save(&buffer, "jpg"));
+    }
+    for (const qint64 room : {whole.size() - 1, whole.size() / 2, qint64(0), whole.size() + 0}) {
+        CramFullDevice device(room);
+        storage::WholeWrites checked(&device);
+        QImageWriter writer(&checked, "jpg");
+        const bool written = writer.write(picture);
+        const bool fits = room >= whole.size();
+        QCOMPARE(written && !checked.failed(), fits);
+        // Nothing is taken after the first refusal.
+        QVERIFY(device.taken.size() <= room);
+    }
+}
+
+void PhotoStoreTest::fullDiskKeepsTheEarlierPhoto()
+{
+    // The disk takes part of the new photo, then refuses the rest: the write fails and the
+    // earlier photo of that name stays whole.
+    TestFolder folder;
+    SmallDisk disk(folder.path(), 64);
+    if (!disk.mounted())
+        QSKIP("mounting a small tmpfs needs root; not allowed here");
+    const QString path = storage::SlotPhotoPath(QStringLiteral("P"), u'A', QStringLiteral("1"));
+    QVERIFY(storage::SavePhoto(Quadrants(366, 274), path));
+    const QByteArray before = ReadFile(path);
+    // Noise codes to far more than the one block left.
+    QImage noise(366, 274, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb((x * 7919 + y * 104729) % 251, (x * y) % 253, (x ^ y) & 255));
+    disk.fillLeaving(1);
+
+    QVERIFY(!storage::SavePhoto(noise, path));
+    QCOMPARE(ReadFile(path), before);
+    QCOMPARE(QDir(storage::PhotoFolderPath()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
 }
 
 namespace {

@@ -3,10 +3,12 @@
 // renderer as the program's print, the photos taken from Foto_Listino beside the archive.
 // The archive and the photos are only read.
 
+#include "app/Text.h"
 #include "print/PageTemplate.h"
 #include "report/Report.h"
 #include "storage/FlyerArchive.h"
 #include "storage/PhotoStore.h"
+#include "storage/WholeWrites.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,7 +123,8 @@ report::Report PreparePage(const Flyer& flyer, qint64 index, const storage::Page
         target.caratteristiche = values.caratteristiche;
         target.codice = values.codice;
         target.prezzo = values.prezzo;
-        target.picture = SlotPicture(flyer.photoFolder + flyer.title + QStringLiteral("_Foto_")
+        // Named as the program stores them: after the trimmed title.
+        target.picture = SlotPicture(flyer.photoFolder + app::TrimBlanks(flyer.title) + QStringLiteral("_Foto_")
                                          + storage::SlotLetter(slot) + QLatin1Char('_') + position
                                          + QStringLiteral(".jpg"),
                                      flyer.blank);
@@ -178,10 +181,13 @@ int main(int argc, char** argv)
 
     // Written aside and put in place only when every page is done.
     QSaveFile output(outputInfo.filePath());
-    if (!output.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write reaches WholeWrites' check: a buffered QSaveFile
+    // drops the errors of its own flushes and commits a cut-off document.
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
 
-    QPdfWriter writer(&output);
+    storage::WholeWrites whole(&output);
+    QPdfWriter writer(&whole);
     writer.setTitle(flyer.title);
     writer.setCreator(QStringLiteral("Vetrinalia"));
     writer.setResolution(kResolution);
@@ -236,7 +242,7 @@ int main(int argc, char** argv)
         }
         report::RenderPage(painter, *report.preparedPage());
     }
-    if (!painter.end() || !output.commit())
+    if (!painter.end() || whole.failed() || !output.commit())
         return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
     archive.close();
     return 0;
