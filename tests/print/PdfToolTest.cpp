@@ -141,6 +141,7 @@ class PdfToolTest : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void threePagesInOrder();
+    void photosFoundUnderTheTrimmedTitle();
     void photosPrintAsOnThePrintedPage_data();
     void photosPrintAsOnThePrintedPage();
     void badArchivesAreRefused_data();
@@ -217,6 +218,26 @@ void PdfToolTest::threePagesInOrder()
     Poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"),
                                          QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
                                          QStringLiteral("2"), pdf, QStringLiteral(VETRINALIA_BINARY_DIR "/look/pdf")});
+}
+
+void PdfToolTest::photosFoundUnderTheTrimmedTitle()
+{
+    // The program names a flyer's photos after its trimmed title, blanks around the name
+    // of its archive file or not.
+    testing::TestFolder folder;
+    QVERIFY(QDir().mkpath(folder.file(QStringLiteral("Foto_Listino"))));
+    const QString archive = folder.file(QStringLiteral(" Saldi .lis"));
+    QVERIFY(testing::WriteFile(archive, Archive(1)));
+    QImage photo(366, 274, QImage::Format_RGB32);
+    photo.fill(QColor(0x20, 0x60, 0xC0));
+    QVERIFY(photo.save(storage::SlotPhotoPath(QStringLiteral(" Saldi "), u'A', QStringLiteral("1"))));
+
+    const QString pdf = folder.file(QStringLiteral("volantino.pdf"));
+    QCOMPARE(RunTool({archive, pdf}).exitCode, 0);
+    QSet<QString> images;
+    for (const QStringList& image : PdfImages(pdf))
+        images << image.at(10);
+    QCOMPARE(images.size(), 2); // the photo and the blank badge
 }
 
 void PdfToolTest::photosPrintAsOnThePrintedPage_data()
