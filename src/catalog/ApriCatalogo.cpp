@@ -120,16 +120,11 @@ TfrmApriCatalogo::TfrmApriCatalogo(app::Screens& screens)
 void TfrmApriCatalogo::ListFlyers()
 {
     const QStringList names = catalog::ListFlyers();
-    const QFont entryFont(QStringLiteral("Courier New"), 14);
-    const QBrush entryColour(Qt::black);
+    // The entries take the list's own font and colour (Courier New 14, black): nothing
+    // to set on each of them.
     lstFiles->setUpdatesEnabled(false);
     lstFiles->clear();
-    for (const QString& name : names) {
-        auto* item = new QListWidgetItem(name);
-        item->setFont(entryFont);
-        item->setForeground(entryColour);
-        lstFiles->addItem(item);
-    }
+    lstFiles->addItems(names);
     lstFiles->setUpdatesEnabled(true);
     lblCreati->setText(CountLineText(lstFiles->count()));
     lblCreati->resize(qMax(700, lblCreati->sizeHint().width()), lblCreati->sizeHint().height());
