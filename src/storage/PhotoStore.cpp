@@ -174,11 +174,15 @@ std::optional<QImage> LoadPhoto(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
+    // Read whole, not mapped: a file cut short by someone else while mapped would crash
+    // the program. No file is larger than the biggest picture it may decode to.
     const qint64 size = file.size();
-    const uchar* data = size > 0 ? file.map(0, size) : nullptr;
-    if (!data || !PhotoLooksComplete(data, size))
+    if (size <= 0 || size > qint64(kPhotoAllocationLimitMb) * 1024 * 1024)
         return std::nullopt;
-    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    QByteArray bytes = file.read(size);
+    if (bytes.size() != size
+        || !PhotoLooksComplete(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()))
+        return std::nullopt;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
 
