@@ -186,8 +186,13 @@ std::optional<QImage> LoadPhoto(const QString& path)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
 
-    // Far above any camera's photo, far below what would exhaust the machine.
-    QImageReader::setAllocationLimit(kPhotoAllocationLimitMb);
+    // Far above any camera's photo, far below what would exhaust the machine. Process-wide,
+    // so set once, before the first read on any thread.
+    static const bool limited = [] {
+        QImageReader::setAllocationLimit(kPhotoAllocationLimitMb);
+        return true;
+    }();
+    (void)limited;
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true); // a picture is read whatever its name says
     reader.setAutoTransform(true);           // camera photos come upright
