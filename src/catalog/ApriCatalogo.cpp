@@ -48,7 +48,7 @@ TfrmApriCatalogo::TfrmApriCatalogo(app::Screens& screens)
 
     app::Place(new app::Rect(QStringLiteral("bkgSfondo02"), kSteelBlue, panel), 8, 8, 978, 676);
     app::Place(new app::Rect(QStringLiteral("bkgSfondo01"), Qt::white, panel), 8, 8, 129, 126);
-    auto* badge = new app::Picture(QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/offerta_speciale.svg"), panel);
+    auto* badge = new app::Picture(QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/coccarda.svg"), panel);
     badge->setAccessibleName(QStringLiteral("Offerta speciale"));
     app::Place(badge, 16, 16, 112, 112);
 

@@ -106,7 +106,7 @@ TfrmCreaCatalogo::TfrmCreaCatalogo(app::Screens& screens)
 
     app::Place(new app::Rect(QStringLiteral("bkgSfondo02"), kSteelBlue, panel), 8, 8, 978, 676);
     app::Place(new app::Rect(QStringLiteral("bkgSfondo01"), Qt::white, panel), 8, 8, 129, 137);
-    auto* badge = new app::Picture(QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/offerta_speciale.svg"), panel);
+    auto* badge = new app::Picture(QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/coccarda.svg"), panel);
     badge->setAccessibleName(QStringLiteral("Offerta speciale"));
     app::Place(badge, 16, 22, 112, 112);
 
