@@ -1,5 +1,7 @@
 #include "access/IniFile.h"
 
+#include "storage/WholeWrites.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -266,14 +268,10 @@ void WriteIniString(const QString& path, const QString& section, const QString& 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw IniWriteError("the profile file cannot be written");
-    qint64 done = 0;
-    while (done < updated.size()) {
-        const qint64 written = file.write(updated.constData() + done, updated.size() - done);
-        if (written <= 0) {
-            file.cancelWriting();
-            throw IniWriteError("the profile file cannot be written");
-        }
-        done += written;
+    storage::WholeWrites whole(&file);
+    if (whole.write(updated) != updated.size()) {
+        file.cancelWriting();
+        throw IniWriteError("the profile file cannot be written");
     }
     if (!file.commit())
         throw IniWriteError("the profile file cannot be written");
