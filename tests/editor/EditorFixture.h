@@ -20,6 +20,14 @@
 
 namespace testing {
 
+// The editor's error box for an archive it cannot open, read or write.
+inline QString AccessErrorText()
+{
+    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                          "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                          "programma.");
+}
+
 // A page whose every text tells the page it belongs to.
 inline storage::PageRecord NumberedPage(int page)
 {

@@ -12,9 +12,7 @@ using namespace testing;
 
 namespace {
 
-const QString kAccessError = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-    "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+const QString kAccessError = AccessErrorText();
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 

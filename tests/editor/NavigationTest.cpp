@@ -12,13 +12,6 @@ namespace {
 
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
-QString AccessError()
-{
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-                          "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
-                          "programma.");
-}
-
 } // namespace
 
 class NavigationTest : public QObject {
@@ -113,7 +106,7 @@ void NavigationTest::accessFailure()
 
     f.click(command);
 
-    QCOMPARE(f.dialogs.messageTexts(), QStringList{AccessError()});
+    QCOMPARE(f.dialogs.messageTexts(), QStringList{AccessErrorText()});
     QCOMPARE(f.dialogs.messages.first().kind, app::MessageKind::Error);
     QCOMPARE(f.editor->lblPosizione->text(), QStringLiteral("2"));
     QCOMPARE(f.editor->txtNome(0)->text(), QStringLiteral("Mele"));

@@ -1,3 +1,4 @@
+#include "SmallDisk.h"
 #include "TestRegistry.h"
 
 #include "app/ProgramFolder.h"
@@ -9,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/mount.h>
+#include <optional>
 
 // A disk that fills up during a save: a small tmpfs as the program folder.
 class DiskFullTest : public QObject {
@@ -17,26 +18,21 @@ class DiskFullTest : public QObject {
 
 private:
     QTemporaryDir m_mountPoint;
-    bool m_mounted = false;
+    std::optional<testing::SmallDisk> m_disk;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_mountPoint.isValid());
         // 40 KiB: room for ten pages and not for an eleventh.
-        m_mounted = ::mount("tmpfs", QFile::encodeName(m_mountPoint.path()).constData(), "tmpfs", 0,
-                            "size=40k") == 0;
+        m_disk.emplace(m_mountPoint.path(), 40);
     }
 
-    void cleanupTestCase()
-    {
-        if (m_mounted)
-            ::umount(QFile::encodeName(m_mountPoint.path()).constData());
-    }
+    void cleanupTestCase() { m_disk.reset(); }
 
     void fullDiskFailsTheSaveAndKeepsEarlierPages()
     {
-        if (!m_mounted)
+        if (!m_disk->mounted())
             QSKIP("mounting a small tmpfs is not allowed here");
         const QString path = m_mountPoint.path() + QStringLiteral("/Pieno.lis");
         storage::PageRecord record;
