@@ -20,7 +20,9 @@ struct Stats {
 inline Stats summarise(QList<double> samples)
 {
     std::sort(samples.begin(), samples.end());
-    const auto at = [&](double q) { return samples.at(qBound<qsizetype>(0, qsizetype(q * (samples.size() - 1) + 0.5), samples.size() - 1)); };
+    const auto at = [&](double q) {
+        return samples.at(qBound<qsizetype>(0, qsizetype(q * (samples.size() - 1) + 0.5), samples.size() - 1));
+    };
     return {at(0.5), at(0.1), at(0.9)};
 }
 
@@ -62,7 +64,8 @@ inline Pair comparePair(int repetitions, const std::function<void()>& setup, con
 
 inline void report(const char* what, const Pair& pair, double goalRatio, double goalMs = 0)
 {
-    std::printf("%-58s command %8.2f ms [p10 %7.2f, p90 %7.2f]  floor %8.2f ms [p10 %7.2f, p90 %7.2f]  ratio %.2f (goal <= %.2f)%s\n",
+    std::printf("%-58s command %8.2f ms [p10 %7.2f, p90 %7.2f]  floor %8.2f ms [p10 %7.2f, p90 %7.2f]  ratio %.2f "
+                "(goal <= %.2f)%s\n",
                 what, pair.command.median, pair.command.p10, pair.command.p90, pair.floor.median, pair.floor.p10,
                 pair.floor.p90, pair.ratio, goalRatio,
                 goalMs > 0 ? qPrintable(QStringLiteral("  median goal < %1 ms").arg(goalMs)) : "");

@@ -2,9 +2,7 @@
 #include "BenchUtil.h"
 #include "SilentDialogs.h"
 
-#include "app/ProgramFolder.h"
-#include "app/Screens.h"
-#include "app/Startup.h"
+#include "base/ProgramFolder.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/FlyerCatalog.h"
 #include "editor/ListinoPrezzi.h"
@@ -13,6 +11,8 @@
 #include "report/Report.h"
 #include "storage/FlyerArchive.h"
 #include "storage/PhotoStore.h"
+#include "ui/Program.h"
+#include "ui/ScreenRegistry.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -79,16 +79,16 @@ long currentRssKb()
 struct Fixture {
     QTemporaryDir folder;
     bench::SilentDialogs dialogs;
-    std::unique_ptr<app::Screens> screens;
+    std::unique_ptr<ui::ScreenRegistry> screens;
     editor::TfrmListinoPrezzi* editor = nullptr;
     QString archive;
 
     explicit Fixture(const QString& title = QStringLiteral("Bench"))
     {
-        app::SetProgramFolder(folder.path());
-        screens = std::make_unique<app::Screens>();
-        editor = screens->frmListinoPrezzi;
-        archive = app::ProgramFolder() + title + QStringLiteral(".lis");
+        base::SetProgramFolder(folder.path());
+        screens = ui::CreateScreens();
+        editor = screens->find<editor::TfrmListinoPrezzi>();
+        archive = base::ProgramFolder() + title + QStringLiteral(".lis");
         editor->lblFile->setText(archive);
         editor->lblNome->setText(title);
         editor->showScreen();
@@ -120,7 +120,8 @@ void navigation()
     QStringList photos;
     for (int page = 1; page <= 2; ++page)
         for (int s = 0; s < 8; ++s) {
-            const QString path = storage::SlotPhotoPath(QStringLiteral("Bench"), storage::SlotLetter(s), QString::number(page));
+            const QString path =
+                storage::SlotPhotoPath(QStringLiteral("Bench"), storage::SlotLetter(s), QString::number(page));
             storage::SavePhoto(cameraPhoto(732, 548, quint32(page * 8 + s)), path);
             photos << path;
         }
@@ -235,7 +236,10 @@ void lastPage()
     }
     const bench::Pair pair = bench::comparePair(
         40, nullptr, [&] { fixture.editor->cmdUltimoClick(); }, nullptr,
-        [&] { volatile qint64 size = QFileInfo(fixture.archive).size(); (void)size; });
+        [&] {
+            volatile qint64 size = QFileInfo(fixture.archive).size();
+            (void)size;
+        });
     bench::report("move to the last page of a 100 000-page archive", pair, 1.5);
 
     // The same move on a one-page archive: the cost does not grow with the archive.
@@ -254,14 +258,14 @@ void flyerList()
 {
     Fixture fixture;
     for (int i = 0; i < 10000; ++i) {
-        QFile file(app::ProgramFolder() + QStringLiteral("Volantino %1.lis").arg(i, 5, 10, QLatin1Char('0')));
+        QFile file(base::ProgramFolder() + QStringLiteral("Volantino %1.lis").arg(i, 5, 10, QLatin1Char('0')));
         file.open(QIODevice::WriteOnly);
     }
-    auto* open = fixture.screens->frmApriCatalogo;
+    auto* open = fixture.screens->find<catalog::TfrmApriCatalogo>();
     const bench::Pair pair = bench::comparePair(
         15, nullptr, [&] { open->ListFlyers(); }, nullptr,
         [&] {
-            QDir dir(app::ProgramFolder());
+            QDir dir(base::ProgramFolder());
             volatile qsizetype n = dir.entryList({QStringLiteral("*.lis")}, QDir::Files, QDir::Name).size();
             (void)n;
         });
@@ -297,9 +301,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    app::PrepareRendering();
+    ui::PrepareRendering();
     QApplication application(argc, argv);
-    app::ApplyProcessSettings();
+    ui::ApplyProcessSettings();
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const auto run = [&](const char* name, void (*bench)()) {
         if (only.isEmpty() || only == QLatin1String(name))

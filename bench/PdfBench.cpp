@@ -5,7 +5,7 @@
 // for it and prints its wall time and peak RSS: the rusage of a child covers only that child.
 #include "BenchUtil.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "storage/FlyerArchive.h"
 #include "storage/PhotoStore.h"
 
@@ -62,7 +62,8 @@ storage::PageRecord record(int page)
     for (int slot = 0; slot < storage::kSlotCount; ++slot) {
         const QString tag = QStringLiteral("%1%2").arg(page).arg(storage::SlotLetter(slot));
         result.slots[slot] = {QStringLiteral("CF-") + tag, QStringLiteral("Caff\u00E8 in grani ") + tag,
-                              QStringLiteral("Confezione da 1 kg"), QStringLiteral("Miscela 70% arabica, tostatura media"),
+                              QStringLiteral("Confezione da 1 kg"),
+                              QStringLiteral("Miscela 70% arabica, tostatura media"),
                               QStringLiteral("%1,%2").arg(page + slot).arg(slot * 11 % 100, 2, 10, QLatin1Char('0'))};
     }
     return result;
@@ -76,14 +77,13 @@ QString writeFlyer(const QString& folder, int pages)
     for (int page = 1; page <= pages; ++page)
         file.writePage(page - 1, record(page));
     file.close();
-    app::SetProgramFolder(folder);
+    base::SetProgramFolder(folder);
     for (int page = 1; page <= pages; ++page)
         for (int slot = 0; slot < storage::kSlotCount; ++slot)
             if (hasPhoto(page, slot)) {
                 const QString path = storage::SlotPhotoPath(kTitle, storage::SlotLetter(slot), QString::number(page));
-                if (!storage::SavePhoto(detailedPhoto(storage::kPhotoWidth, storage::kPhotoHeight,
-                                                      quint32(page * 8 + slot)),
-                                        path))
+                if (!storage::SavePhoto(
+                        detailedPhoto(storage::kPhotoWidth, storage::kPhotoHeight, quint32(page * 8 + slot)), path))
                     std::fprintf(stderr, "could not write %s\n", qPrintable(path));
             }
     return archive;
@@ -99,7 +99,8 @@ QString writeShorterFlyer(const QString& folder, const QString& longer, int page
     QFile target(archive);
     target.open(QIODevice::WriteOnly);
     target.write(source.read(pages * storage::kPageRecordSize));
-    QFile::link(QFileInfo(longer).absolutePath() + QStringLiteral("/Foto_Listino"), folder + QStringLiteral("Foto_Listino"));
+    QFile::link(QFileInfo(longer).absolutePath() + QStringLiteral("/Foto_Listino"),
+                folder + QStringLiteral("Foto_Listino"));
     return archive;
 }
 
@@ -197,7 +198,7 @@ int main(int argc, char** argv)
     bench::report("vetrinalia-pdf, 50 pages with photos", bench::summarise(shortTimes), 1000);
     bench::report("vetrinalia-pdf, 200 pages with photos", bench::summarise(longTimes), 4000);
     const double ratio = shortPeak > 0 ? double(longPeak) / shortPeak : 0;
-    std::printf("%-58s 50 pages %.1f MiB, 200 pages %.1f MiB: ratio %.2f (goal <= 1.20)\n",
-                "vetrinalia-pdf peak RSS", shortPeak / 1024.0, longPeak / 1024.0, ratio);
+    std::printf("%-58s 50 pages %.1f MiB, 200 pages %.1f MiB: ratio %.2f (goal <= 1.20)\n", "vetrinalia-pdf peak RSS",
+                shortPeak / 1024.0, longPeak / 1024.0, ratio);
     return 0;
 }

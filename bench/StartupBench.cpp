@@ -3,9 +3,9 @@
 #include "BenchUtil.h"
 
 #include "access/Password.h"
-#include "app/ProgramFolder.h"
-#include "app/Screens.h"
-#include "app/Startup.h"
+#include "base/ProgramFolder.h"
+#include "ui/Program.h"
+#include "ui/ScreenRegistry.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -30,14 +30,14 @@ int runEmpty(int argc, char** argv)
 
 int runProgram(int argc, char** argv, const QString& folder)
 {
-    app::PrepareRendering();
+    ui::PrepareRendering();
     QApplication application(argc, argv);
-    app::SetProgramFolder(folder);
-    app::ApplyProcessSettings();
-    app::InstallItalianTranslations(application);
-    app::Screens screens;
-    screens.showMainWindow();
-    auto* login = static_cast<QWidget*>(screens.frmPassword);
+    base::SetProgramFolder(folder);
+    ui::ApplyProcessSettings();
+    ui::InstallItalianTranslations(application);
+    const std::unique_ptr<ui::ScreenRegistry> screens = ui::CreateScreens();
+    screens->showMainWindow();
+    auto* login = static_cast<QWidget*>(screens->find<login::TfrmPassword>());
     if (!QTest::qWaitForWindowExposed(login))
         return 1;
     login->grab();

@@ -1,46 +1,46 @@
 #include "access/CambiaPassword.h"
 
 #include "access/Crypt.h"
-#include "access/Password.h"
 #include "access/PasswordStore.h"
 #include "access/ScreenParts.h"
-#include "app/Dialogs.h"
-#include "app/FieldStyle.h"
-#include "app/Screens.h"
-#include "app/Text.h"
-#include "app/Widgets.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/FieldStyle.h"
+#include "ui/ScreenRegistry.h"
+#include "base/Text.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
-#include <exception>
 
-namespace accesso {
+namespace login {
 
 namespace {
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kFrame(0x2B, 0x5C, 0x8A);
 } // namespace
 
-TfrmCambiaPassword::TfrmCambiaPassword(app::Screens& screens, QWidget* owner)
-    : app::FixedDialogScreen(screens, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"), QSize(411, 418),
+TfrmCambiaPassword::TfrmCambiaPassword(ui::ScreenRegistry& screens, QWidget* owner)
+    : ui::FixedDialogScreen(screens, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"), QSize(411, 418),
                              QColor(0x46, 0x82, 0xB4), Qt::white, Centre::Screen, owner)
 {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    app::Place(panContainer, 13, 13, 385, 391); // centred in 411 x 418
+    ui::Place(panContainer, 13, 13, 385, 391); // centred in 411 x 418
 
-    shpSfondo = new app::Rect(QStringLiteral("shpSfondo"), kSteelBlue, Qt::white, panContainer);
+    shpSfondo = new ui::Rect(QStringLiteral("shpSfondo"), kSteelBlue, Qt::white, panContainer);
     shpSfondo->setBorder(kFrame);
-    app::Place(shpSfondo, 0, 0, 385, 343);
+    ui::Place(shpSfondo, 0, 0, 385, 343);
 
-    imgLogo = new app::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/access/logo_cambia.svg"), panContainer);
+    imgLogo = new ui::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/access/logo_cambia.svg"), panContainer);
     imgLogo->setAccessibleName(QStringLiteral("Cambia password"));
     imgLogo->setAccessibleDescription(
         QStringLiteral("Compila i campi sottostanti e premi OK per cambiare la password."));
-    app::Place(imgLogo, 16, 16, 353, 148);
+    ui::Place(imgLogo, 16, 16, 353, 148);
 
     lblRigo05 = MakeLabel(QStringLiteral("lblRigo05"), QStringLiteral("Vecchia password:"),
                           QStringLiteral("Etichetta della vecchia password"), panContainer, 16, 172, 353, 16);
@@ -56,12 +56,12 @@ TfrmCambiaPassword::TfrmCambiaPassword(app::Screens& screens, QWidget* owner)
     txtConferma = MakePasswordField(QStringLiteral("txtConferma"), QStringLiteral("Conferma nuova password"),
                                     panContainer, 16, 305, 353, 22);
 
-    effPasswordOld = app::CreateHalo(txtPasswordOld, QStringLiteral("effPasswordOld"));
-    effPasswordNew = app::CreateHalo(txtPasswordNew, QStringLiteral("effPasswordNew"));
-    effConferma = app::CreateHalo(txtConferma, QStringLiteral("effConferma"));
-    app::InstallHaloHighlight(txtPasswordOld, effPasswordOld);
-    app::InstallHaloHighlight(txtPasswordNew, effPasswordNew);
-    app::InstallHaloHighlight(txtConferma, effConferma);
+    effPasswordOld = ui::CreateHalo(txtPasswordOld, QStringLiteral("effPasswordOld"));
+    effPasswordNew = ui::CreateHalo(txtPasswordNew, QStringLiteral("effPasswordNew"));
+    effConferma = ui::CreateHalo(txtConferma, QStringLiteral("effConferma"));
+    ui::InstallHaloHighlight(txtPasswordOld, effPasswordOld);
+    ui::InstallHaloHighlight(txtPasswordNew, effPasswordNew);
+    ui::InstallHaloHighlight(txtConferma, effConferma);
 
     cmdEsci = MakeButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), QStringLiteral("Chiudi"),
                          panContainer, 16, 359, 146, 32);
@@ -102,11 +102,7 @@ void TfrmCambiaPassword::onShow()
 
 void TfrmCambiaPassword::onClose()
 {
-    TfrmPassword* login = screens().frmPassword;
-    login->txtPassword->clear();
-    login->lblMemory->clear();
-    login->showScreen();
-    login->txtPassword->setFocus();
+    screens().show(ui::ScreenId::Login);
 }
 
 QLineEdit* TfrmCambiaPassword::nextInRing(QObject* field) const
@@ -130,14 +126,14 @@ bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::KeyRelease)
             updateOk();
     }
-    return app::FixedDialogScreen::eventFilter(watched, event);
+    return ui::FixedDialogScreen::eventFilter(watched, event);
 }
 
 void TfrmCambiaPassword::updateOk()
 {
-    cmdOK->setEnabled(!app::TrimBlanks(txtPasswordOld->text()).isEmpty()
-                      && !app::TrimBlanks(txtPasswordNew->text()).isEmpty()
-                      && !app::TrimBlanks(txtConferma->text()).isEmpty());
+    cmdOK->setEnabled(!base::TrimBlanks(txtPasswordOld->text()).isEmpty()
+                      && !base::TrimBlanks(txtPasswordNew->text()).isEmpty()
+                      && !base::TrimBlanks(txtConferma->text()).isEmpty());
 }
 
 void TfrmCambiaPassword::cmdOKClick()
@@ -145,20 +141,27 @@ void TfrmCambiaPassword::cmdOKClick()
     updateOk();
     if (!cmdOK->isEnabled())
         return;
-    try {
+    bool changed = false;
+    const ui::FailureReport changeError{
+        QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
+                       "password. Si consiglia di reinstallare il software."),
+        ui::MessageKind::Error, true};
+    ui::RunGuarded(this, changeError, [&] {
+        // The scratch label never keeps a password, however the change ends.
+        const auto forget = qScopeGuard([this] { lblMemory->clear(); });
         lblMemory->setText(ReadStoredPassword());
         const bool oldMatches = PasswordMatches(txtPasswordOld->text(), lblMemory->text());
         lblMemory->clear();
         if (!oldMatches) {
-            app::ShowPlainMessage(QStringLiteral("Attenzione: vecchia password errata."), this);
+            ui::ShowPlainMessage(QStringLiteral("Attenzione: vecchia password errata."), this);
             txtPasswordOld->clear();
             txtPasswordOld->setFocus();
             return;
         }
 
-        const QString newPassword = app::TrimBlanks(txtPasswordNew->text());
-        if (newPassword != app::TrimBlanks(txtConferma->text())) {
-            app::ShowPlainMessage(
+        const QString newPassword = base::TrimBlanks(txtPasswordNew->text());
+        if (newPassword != base::TrimBlanks(txtConferma->text())) {
+            ui::ShowPlainMessage(
                 QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
                                "E' necessario reinserire entrambi i valori."),
                 this);
@@ -170,7 +173,7 @@ void TfrmCambiaPassword::cmdOKClick()
 
         // The scrambling keeps 255 characters of 8 bits: anything more could never match again.
         if (!IsStorablePassword(NormalizedPassword(newPassword))) {
-            app::ShowPlainMessage(
+            ui::ShowPlainMessage(
                 QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri e solo "
                                "lettere, cifre e simboli dell'alfabeto latino."),
                 this);
@@ -182,17 +185,12 @@ void TfrmCambiaPassword::cmdOKClick()
 
         lblMemory->setText(NormalizedPassword(newPassword));
         WriteStoredPassword(lblMemory->text());
-        lblMemory->clear();
-    } catch (const std::exception&) {
-        lblMemory->clear();
-        app::ShowPlainMessage(
-            QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della "
-                           "password. Si consiglia di reinstallare il software."),
-            this);
+        changed = true;
+    });
+    if (!changed)
         return;
-    }
 
-    app::ShowPlainMessage(QStringLiteral("Modifica della password completata con successo."), this);
+    ui::ShowPlainMessage(QStringLiteral("Modifica della password completata con successo."), this);
     close();
 }
 
@@ -201,4 +199,4 @@ void TfrmCambiaPassword::cmdEsciClick()
     close();
 }
 
-} // namespace accesso
+} // namespace login

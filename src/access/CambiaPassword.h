@@ -1,31 +1,31 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "ui/ScreenWindows.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace app {
+namespace ui {
 class Picture;
 class Rect;
-} // namespace app
+} // namespace ui
 
-namespace accesso {
+namespace login {
 
 // Replaces the access password for whoever knows the current one; reached from the login
 // and always returning to it.
-class TfrmCambiaPassword : public app::FixedDialogScreen {
+class TfrmCambiaPassword : public ui::FixedDialogScreen {
     Q_OBJECT
 public:
-    explicit TfrmCambiaPassword(app::Screens& screens, QWidget* owner = nullptr);
+    explicit TfrmCambiaPassword(ui::ScreenRegistry& screens, QWidget* owner = nullptr);
 
     // Shows the screen and brings it to the front.
     void showScreen();
 
     QWidget* panContainer = nullptr;
-    app::Rect* shpSfondo = nullptr;
-    app::Picture* imgLogo = nullptr;
+    ui::Rect* shpSfondo = nullptr;
+    ui::Picture* imgLogo = nullptr;
     QLabel* lblRigo05 = nullptr;
     QLineEdit* txtPasswordOld = nullptr;
     QWidget* effPasswordOld = nullptr;
@@ -51,4 +51,4 @@ private:
     QLineEdit* nextInRing(QObject* field) const;
 };
 
-} // namespace accesso
+} // namespace login

@@ -2,7 +2,7 @@
 
 #include <QList>
 
-namespace accesso {
+namespace login {
 
 namespace {
 
@@ -31,8 +31,7 @@ int HexDigit(char16_t c)
 ConversionError::ConversionError(const QString& pair)
     : std::runtime_error("'" + pair.toStdString() + "' is not a valid hexadecimal pair")
     , m_pair(pair)
-{
-}
+{ }
 
 QString EncodePassword(const QString& plain)
 {
@@ -84,4 +83,4 @@ bool IsStorablePassword(const QString& plain)
     return true;
 }
 
-} // namespace accesso
+} // namespace login

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace accesso {
+namespace login {
 
 // A scrambled value that is not made of hexadecimal pairs.
 class ConversionError : public std::runtime_error {
@@ -31,4 +31,4 @@ QString DecodePassword(const QString& hex);
 // True when the text survives scrambling unchanged: at most 255 characters, none beyond U+00FF.
 bool IsStorablePassword(const QString& plain);
 
-} // namespace accesso
+} // namespace login

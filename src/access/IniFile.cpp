@@ -7,7 +7,7 @@
 #include <QList>
 #include <QSaveFile>
 
-namespace accesso {
+namespace login {
 
 namespace {
 
@@ -126,7 +126,7 @@ QByteArray LineEnding(const QByteArray& text)
             return QByteArrayLiteral("\n");
         if (text.at(i) == '\r')
             return (i + 1 < text.size() && text.at(i + 1) == '\n') ? QByteArrayLiteral("\r\n")
-                                                                    : QByteArrayLiteral("\r");
+                                                                   : QByteArrayLiteral("\r");
     }
     return QByteArrayLiteral("\r\n");
 }
@@ -173,8 +173,7 @@ QString ReadValue(const QByteArray& text, const QString& section, const QString&
     return {};
 }
 
-QByteArray WriteValue(const QByteArray& text, const QString& section, const QString& key,
-                      const QString& value)
+QByteArray WriteValue(const QByteArray& text, const QString& section, const QString& key, const QString& value)
 {
     const QString sectionName = TrimmedName(section);
     const QString keyName = TrimmedName(key);
@@ -243,8 +242,7 @@ QString ReadIniString(const QString& path, const QString& section, const QString
     return ini::ReadValue(text, section, key);
 }
 
-void WriteIniString(const QString& path, const QString& section, const QString& key,
-                    const QString& value)
+void WriteIniString(const QString& path, const QString& section, const QString& key, const QString& value)
 {
     QByteArray text;
     const QFileInfo info(path);
@@ -277,4 +275,4 @@ void WriteIniString(const QString& path, const QString& section, const QString& 
         throw IniWriteError("the profile file cannot be written");
 }
 
-} // namespace accesso
+} // namespace login

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-namespace accesso {
+namespace login {
 
 // A profile file that could not be written (or, for a write, read first).
 class IniWriteError : public std::runtime_error {
@@ -29,8 +29,7 @@ QString ReadValue(const QByteArray& text, const QString& section, const QString&
 // The INI text with key of section set to value: the key's line replaced, or a line added
 // after the last key line of the section, or the section added at the end.
 // Throws IniWriteError when a name or the value cannot be written as one line.
-QByteArray WriteValue(const QByteArray& text, const QString& section, const QString& key,
-                      const QString& value);
+QByteArray WriteValue(const QByteArray& text, const QString& section, const QString& key, const QString& value);
 
 } // namespace ini
 
@@ -41,7 +40,6 @@ QString ReadIniString(const QString& path, const QString& section, const QString
 // Sets key of section in the file at path, creating the file when it is missing. The new
 // file is written whole beside the old one and takes its place in a single rename, so on
 // any failure (thrown as IniWriteError) the old file is untouched.
-void WriteIniString(const QString& path, const QString& section, const QString& key,
-                    const QString& value);
+void WriteIniString(const QString& path, const QString& section, const QString& key, const QString& value);
 
-} // namespace accesso
+} // namespace login

@@ -1,31 +1,31 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "ui/ScreenWindows.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace app {
+namespace ui {
 class Picture;
 class Rect;
-} // namespace app
+} // namespace ui
 
-namespace accesso {
+namespace login {
 
 // The login: the program's main window; only the right password leads past it.
-class TfrmPassword : public app::FixedDialogScreen {
+class TfrmPassword : public ui::FixedDialogScreen {
     Q_OBJECT
 public:
-    explicit TfrmPassword(app::Screens& screens, QWidget* owner = nullptr);
+    explicit TfrmPassword(ui::ScreenRegistry& screens, QWidget* owner = nullptr);
 
     // Shows the screen and brings it to the front.
     void showScreen();
 
     QWidget* panContainer = nullptr;
-    app::Rect* shpSfondo = nullptr;
-    app::Picture* imgLogo = nullptr;
-    app::Rect* shpTitolo = nullptr;
+    ui::Rect* shpSfondo = nullptr;
+    ui::Picture* imgLogo = nullptr;
+    ui::Rect* shpTitolo = nullptr;
     QLabel* lblRigo05 = nullptr;
     QLineEdit* txtPassword = nullptr;
     QWidget* effPassword = nullptr;
@@ -46,4 +46,4 @@ private:
     void updateOk();
 };
 
-} // namespace accesso
+} // namespace login

@@ -2,12 +2,12 @@
 
 #include "access/Crypt.h"
 #include "access/IniFile.h"
-#include "app/ProgramFolder.h"
-#include "app/Text.h"
+#include "base/ProgramFolder.h"
+#include "base/Text.h"
 
 #include <stdexcept>
 
-namespace accesso {
+namespace login {
 
 namespace {
 const QString kSection = QStringLiteral("Accesso");
@@ -16,13 +16,13 @@ const QString kKey = QStringLiteral("Valore");
 
 QString PasswordFilePath()
 {
-    return app::ProgramFolder() + QStringLiteral("unins000.dll");
+    return base::ProgramFolder() + QStringLiteral("unins000.dll");
 }
 
 QString ReadStoredPassword()
 {
     const QString value = ReadIniString(PasswordFilePath(), kSection, kKey);
-    return app::TrimBlanks(DecodePassword(value));
+    return base::TrimBlanks(DecodePassword(value));
 }
 
 void WriteStoredPassword(const QString& typed)
@@ -30,12 +30,12 @@ void WriteStoredPassword(const QString& typed)
     const QString password = NormalizedPassword(typed);
     if (password.isEmpty() || !IsStorablePassword(password))
         throw std::invalid_argument("the password cannot be stored");
-    WriteIniString(PasswordFilePath(), kSection, kKey, app::TrimBlanks(EncodePassword(password)));
+    WriteIniString(PasswordFilePath(), kSection, kKey, base::TrimBlanks(EncodePassword(password)));
 }
 
 QString NormalizedPassword(const QString& typed)
 {
-    return app::TrimBlanks(app::UpperAscii(typed));
+    return base::TrimBlanks(base::UpperAscii(typed));
 }
 
 bool PasswordMatches(const QString& typed, const QString& stored)
@@ -43,4 +43,4 @@ bool PasswordMatches(const QString& typed, const QString& stored)
     return !stored.isEmpty() && NormalizedPassword(typed) == stored;
 }
 
-} // namespace accesso
+} // namespace login

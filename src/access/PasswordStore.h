@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace accesso {
+namespace login {
 
 // The password file beside the program: INI text, key Valore of section Accesso, the
 // password scrambled by EncodePassword. It is opened anew for every operation.
@@ -25,4 +25,4 @@ QString NormalizedPassword(const QString& typed);
 // True when typed matches the stored password. An empty stored password matches nothing.
 bool PasswordMatches(const QString& typed, const QString& stored);
 
-} // namespace accesso
+} // namespace login

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace accesso {
+namespace login {
 
-QLabel* MakeLabel(const QString& name, const QString& text, const QString& description,
-                  QWidget* parent, int x, int y, int width, int height)
+QLabel* MakeLabel(const QString& name, const QString& text, const QString& description, QWidget* parent, int x, int y,
+                  int width, int height)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -21,8 +21,8 @@ QLabel* MakeLabel(const QString& name, const QString& text, const QString& descr
     return label;
 }
 
-QLineEdit* MakePasswordField(const QString& name, const QString& accessibleName, QWidget* parent,
-                             int x, int y, int width, int height)
+QLineEdit* MakePasswordField(const QString& name, const QString& accessibleName, QWidget* parent, int x, int y,
+                             int width, int height)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
@@ -36,8 +36,8 @@ QLineEdit* MakePasswordField(const QString& name, const QString& accessibleName,
     return edit;
 }
 
-QPushButton* MakeButton(const QString& name, const QString& text, const QString& accessibleName,
-                        QWidget* parent, int x, int y, int width, int height)
+QPushButton* MakeButton(const QString& name, const QString& text, const QString& accessibleName, QWidget* parent, int x,
+                        int y, int width, int height)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
@@ -67,4 +67,4 @@ bool IsEnterKey(const QEvent* event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-} // namespace accesso
+} // namespace login

@@ -2,7 +2,6 @@
 
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
-#include "app/Avvio.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
 #include "editor/ListinoPrezzi.h"
@@ -11,18 +10,20 @@
 #include "help/Splash.h"
 #include "print/AnteprimaProdotto.h"
 #include "print/StampaProdotto.h"
+#include "start/Avvio.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 
 namespace app {
 
 Screens::Screens()
 {
-    frmPassword = new accesso::TfrmPassword(*this);
+    frmPassword = new login::TfrmPassword(*this);
     frmAnteprimaProdotto = new print::TfrmAnteprimaProdotto(*this);
     frmApriCatalogo = new catalog::TfrmApriCatalogo(*this);
-    frmAvvio = new TfrmAvvio(*this);
-    frmCambiaPassword = new accesso::TfrmCambiaPassword(*this);
+    frmAvvio = new start::TfrmAvvio(*this);
+    frmCambiaPassword = new login::TfrmCambiaPassword(*this);
     frmCreaCatalogo = new catalog::TfrmCreaCatalogo(*this);
     frmGuida = new help::TfrmGuida(*this);
     frmInfo = new help::TfrmInfo(*this);
@@ -51,9 +52,47 @@ void Screens::showMainWindow()
     frmPassword->show();
 }
 
-void EndProgram()
+void Screens::show(ui::ScreenId screen)
+{
+    switch (screen) {
+    case ui::ScreenId::Login:
+        frmPassword->showScreen();
+        break;
+    case ui::ScreenId::ChangePassword:
+        frmCambiaPassword->showScreen();
+        break;
+    case ui::ScreenId::Start:
+        frmAvvio->showScreen();
+        break;
+    case ui::ScreenId::CreateFlyer:
+        frmCreaCatalogo->showScreen();
+        break;
+    case ui::ScreenId::OpenFlyer:
+        frmApriCatalogo->showScreen();
+        break;
+    }
+}
+
+void Screens::openFlyer(const QString& archivePath, const QString& title)
+{
+    frmListinoPrezzi->lblFile->setText(archivePath);
+    frmListinoPrezzi->lblNome->setText(title);
+    frmListinoPrezzi->showScreen();
+}
+
+void Screens::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+QList<QWidget*> Screens::all() const
+{
+    return {frmPassword,       frmAnteprimaProdotto,
+            frmApriCatalogo,   frmAvvio,
+            frmCambiaPassword, frmCreaCatalogo,
+            frmGuida,          frmInfo,
+            frmListinoPrezzi,  frmSplash,
+            frmStampaProdotto};
 }
 
 } // namespace app

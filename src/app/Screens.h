@@ -1,9 +1,11 @@
 #pragma once
 
-namespace accesso {
+#include "ui/ScreenRegistry.h"
+
+namespace login {
 class TfrmPassword;
 class TfrmCambiaPassword;
-} // namespace accesso
+} // namespace login
 namespace print {
 class TfrmAnteprimaProdotto;
 class TfrmStampaProdotto;
@@ -20,28 +22,32 @@ class TfrmGuida;
 class TfrmInfo;
 class TfrmSplash;
 } // namespace help
+namespace start {
+class TfrmAvvio;
+}
 
 namespace app {
 
-class TfrmAvvio;
-
 // The screen registry: one long-lived instance of each screen class, created in this
 // order at start-up, hidden until the flow shows it.
-class Screens {
+class Screens : public ui::ScreenRegistry {
 public:
     Screens();
-    ~Screens();
+    ~Screens() override;
     Screens(const Screens&) = delete;
     Screens& operator=(const Screens&) = delete;
 
-    // Shows the login screen, the first created and the main window.
-    void showMainWindow();
+    void showMainWindow() override;
+    void show(ui::ScreenId screen) override;
+    void openFlyer(const QString& archivePath, const QString& title) override;
+    void endProgram() override;
+    QList<QWidget*> all() const override;
 
-    accesso::TfrmPassword* frmPassword = nullptr;
+    login::TfrmPassword* frmPassword = nullptr;
     print::TfrmAnteprimaProdotto* frmAnteprimaProdotto = nullptr;
     catalog::TfrmApriCatalogo* frmApriCatalogo = nullptr;
-    TfrmAvvio* frmAvvio = nullptr;
-    accesso::TfrmCambiaPassword* frmCambiaPassword = nullptr;
+    start::TfrmAvvio* frmAvvio = nullptr;
+    login::TfrmCambiaPassword* frmCambiaPassword = nullptr;
     catalog::TfrmCreaCatalogo* frmCreaCatalogo = nullptr;
     help::TfrmGuida* frmGuida = nullptr;
     help::TfrmInfo* frmInfo = nullptr;
@@ -49,8 +55,5 @@ public:
     help::TfrmSplash* frmSplash = nullptr;
     print::TfrmStampaProdotto* frmStampaProdotto = nullptr;
 };
-
-// Ends the program: the event loop stops; no screen's close step runs.
-void EndProgram();
 
 } // namespace app

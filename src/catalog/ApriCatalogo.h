@@ -1,23 +1,23 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "ui/ScreenWindows.h"
 
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
 
-namespace app {
+namespace ui {
 class Picture;
 class PictureButton;
-} // namespace app
+} // namespace ui
 
 namespace catalog {
 
 // Lists the flyers of the program folder; opens one in the page editor or deletes one.
-class TfrmApriCatalogo : public app::MaximisedScreen {
+class TfrmApriCatalogo : public ui::MaximisedScreen {
     Q_OBJECT
 public:
-    explicit TfrmApriCatalogo(app::Screens& screens);
+    explicit TfrmApriCatalogo(ui::ScreenRegistry& screens);
 
     // Rebuilds the list from the program folder and sets the count line.
     void ListFlyers();
@@ -32,10 +32,10 @@ public:
     QLabel* lblCreati = nullptr;
     QLabel* lblMemory = nullptr; // "avvio" or "listino": where closing leads
     QLabel* lblFile = nullptr;   // archive path of the entry being opened or deleted
-    app::PictureButton* btnElimina = nullptr;
-    app::PictureButton* btnAnnulla = nullptr;
-    app::PictureButton* btnApri = nullptr;
-    app::PictureButton* imgGuida = nullptr;
+    ui::PictureButton* btnElimina = nullptr;
+    ui::PictureButton* btnAnnulla = nullptr;
+    ui::PictureButton* btnApri = nullptr;
+    ui::PictureButton* imgGuida = nullptr;
 
 protected:
     void onShow() override;

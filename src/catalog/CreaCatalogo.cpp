@@ -1,15 +1,13 @@
 #include "catalog/CreaCatalogo.h"
 
-#include "app/Avvio.h"
-#include "app/Dialogs.h"
-#include "app/ErrorReport.h"
-#include "app/FieldStyle.h"
-#include "app/Screens.h"
-#include "app/Startup.h"
-#include "app/Text.h"
-#include "app/Widgets.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/FieldStyle.h"
+#include "ui/ScreenRegistry.h"
+#include "base/Text.h"
+#include "ui/Widgets.h"
 #include "catalog/FlyerCatalog.h"
-#include "help/HelpTopics.h"
+#include "help/HelpWindows.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -92,46 +90,45 @@ bool IsFilteredNameKey(QChar c)
     }
 }
 
-TfrmCreaCatalogo::TfrmCreaCatalogo(app::Screens& screens)
-    : app::MaximisedScreen(screens, QStringLiteral("frmCreaCatalogo"),
+TfrmCreaCatalogo::TfrmCreaCatalogo(ui::ScreenRegistry& screens)
+    : ui::MaximisedScreen(screens, QStringLiteral("frmCreaCatalogo"),
                            QStringLiteral(" Vetrinalia - Creazione volantino offerte"), QColor(0x42, 0x7A, 0xA8),
                            Qt::white)
 {
-    app::ApplyNumberSettings();
 
     auto* panel = new QWidget(content());
     panel->setObjectName(QStringLiteral("panCrea"));
-    app::Place(panel, (app::kMaximisedContentSize.width() - 995) / 2,
-               (app::kMaximisedContentSize.height() - 692) / 2, 995, 692);
+    ui::Place(panel, (ui::kMaximisedContentSize.width() - 995) / 2,
+               (ui::kMaximisedContentSize.height() - 692) / 2, 995, 692);
 
-    app::Place(new app::Rect(QStringLiteral("bkgSfondo02"), kSteelBlue, panel), 8, 8, 978, 676);
-    app::Place(new app::Rect(QStringLiteral("bkgSfondo01"), Qt::white, panel), 8, 8, 129, 137);
-    auto* badge = new app::Picture(QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/coccarda.svg"), panel);
+    ui::Place(new ui::Rect(QStringLiteral("bkgSfondo02"), kSteelBlue, panel), 8, 8, 978, 676);
+    ui::Place(new ui::Rect(QStringLiteral("bkgSfondo01"), Qt::white, panel), 8, 8, 129, 137);
+    auto* badge = new ui::Picture(QStringLiteral("icoIcona04"), QStringLiteral(":/catalog/coccarda.svg"), panel);
     badge->setAccessibleName(QStringLiteral("Offerta speciale"));
-    app::Place(badge, 16, 22, 112, 112);
+    ui::Place(badge, 16, 22, 112, 112);
 
-    auto* istruzioni = new app::Picture(QStringLiteral("icoIstruzioni"), QStringLiteral(":/catalog/istruzioni_crea.svg"), panel);
+    auto* istruzioni = new ui::Picture(QStringLiteral("icoIstruzioni"), QStringLiteral(":/catalog/istruzioni_crea.svg"), panel);
     istruzioni->setAccessibleName(QStringLiteral("Creazione nuovo volantino offerte"));
     istruzioni->setAccessibleDescription(
         QStringLiteral("Indicare il nome del nuovo volantino nella casella sottostante e fare clic su Applica e chiudi. "
                        "Il nome attribuito apparirà nell'elenco visualizzato tramite il pulsante Apri volantino esistente. "
                        "Premere Annulla per uscire da questa schermata senza creare un nuovo volantino."));
-    app::Place(istruzioni, 152, 24, 670, 108);
+    ui::Place(istruzioni, 152, 24, 670, 108);
 
-    app::Place(new app::Rect(QStringLiteral("bkgSfondo03"), Qt::white, panel), 136, 144, 850, 190);
-    app::Place(new app::Rect(QStringLiteral("bkgSfondo04"), Qt::white, panel), 136, 144, 282, 512);
-    auto* foto = new app::Picture(QStringLiteral("icoIcona02"), QStringLiteral(":/catalog/donna_laptop.svg"), panel);
+    ui::Place(new ui::Rect(QStringLiteral("bkgSfondo03"), Qt::white, panel), 136, 144, 850, 190);
+    ui::Place(new ui::Rect(QStringLiteral("bkgSfondo04"), Qt::white, panel), 136, 144, 282, 512);
+    auto* foto = new ui::Picture(QStringLiteral("icoIcona02"), QStringLiteral(":/catalog/donna_laptop.svg"), panel);
     foto->setAccessibleName(QStringLiteral("Donna al lavoro con un computer portatile"));
-    app::Place(foto, 146, 154, 262, 492);
+    ui::Place(foto, 146, 154, 262, 492);
 
-    imgGuida = new app::PictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/avvio/guida.svg"),
+    imgGuida = new ui::PictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/avvio/guida.svg"),
                                       QStringLiteral("Guida"), panel);
-    app::Place(imgGuida, 946, 152, 29, 28);
+    ui::Place(imgGuida, 946, 152, 29, 28);
 
-    auto* mano = new app::Picture(QStringLiteral("icoMano"), QStringLiteral(":/catalog/mano.svg"), panel);
-    app::Place(mano, 692, 154, 30, 58);
+    auto* mano = new ui::Picture(QStringLiteral("icoMano"), QStringLiteral(":/catalog/mano.svg"), panel);
+    ui::Place(mano, 692, 154, 30, 58);
 
-    app::Place(new app::Rect(QStringLiteral("bkgFile"), kSteelBlue, Qt::white, panel), 418, 220, 566, 78);
+    ui::Place(new ui::Rect(QStringLiteral("bkgFile"), kSteelBlue, Qt::white, panel), 418, 220, 566, 78);
 
     txtFile = new QLineEdit(panel);
     txtFile->setObjectName(QStringLiteral("txtFile"));
@@ -140,31 +137,31 @@ TfrmCreaCatalogo::TfrmCreaCatalogo(app::Screens& screens)
     fieldFont.setBold(true);
     txtFile->setFont(fieldFont);
     txtFile->setMaxLength(250);
-    app::Place(txtFile, 438, 240, 526, 34);
-    app::InstallBackgroundHighlight(txtFile, app::kFieldAliceBlue);
+    ui::Place(txtFile, 438, 240, 526, 34);
+    ui::InstallBackgroundHighlight(txtFile, ui::kFieldAliceBlue);
     new NameKeyFilter(txtFile);
 
-    app::Place(new app::Rect(QStringLiteral("bkgSfondo05"), Qt::white, panel), 424, 588, 554, 68);
-    btnAnnulla = new app::PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral(":/catalog/barra_annulla.svg"),
+    ui::Place(new ui::Rect(QStringLiteral("bkgSfondo05"), Qt::white, panel), 424, 588, 554, 68);
+    btnAnnulla = new ui::PictureButton(QStringLiteral("btnAnnulla"), QStringLiteral(":/catalog/barra_annulla.svg"),
                                         QStringLiteral("Annulla"), panel);
-    app::Place(btnAnnulla, 436, 603, 258, 45);
-    btnApplica = new app::PictureButton(QStringLiteral("btnApplica"), QStringLiteral(":/catalog/barra_applica_chiudi.svg"),
+    ui::Place(btnAnnulla, 436, 603, 258, 45);
+    btnApplica = new ui::PictureButton(QStringLiteral("btnApplica"), QStringLiteral(":/catalog/barra_applica_chiudi.svg"),
                                         QStringLiteral("Applica e chiudi"), panel);
-    app::Place(btnApplica, 710, 603, 258, 45);
+    ui::Place(btnApplica, 710, 603, 258, 45);
 
     lblFile = new QLabel(panel);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setAccessibleDescription(QStringLiteral("Percorso del nuovo archivio"));
     lblFile->hide();
 
-    connect(btnApplica, &app::PictureButton::clicked, this, &TfrmCreaCatalogo::btnApplicaClick);
-    connect(btnAnnulla, &app::PictureButton::clicked, this, &TfrmCreaCatalogo::btnAnnullaClick);
-    connect(imgGuida, &app::PictureButton::clicked, this, &TfrmCreaCatalogo::imgGuidaClick);
+    connect(btnApplica, &ui::PictureButton::clicked, this, &TfrmCreaCatalogo::btnApplicaClick);
+    connect(btnAnnulla, &ui::PictureButton::clicked, this, &TfrmCreaCatalogo::btnAnnullaClick);
+    connect(imgGuida, &ui::PictureButton::clicked, this, &TfrmCreaCatalogo::imgGuidaClick);
 }
 
 void TfrmCreaCatalogo::btnApplicaClick()
 {
-    app::RunCommand(this, [this] { confirmCommand(); });
+    ui::RunCommand(this, [this] { confirmCommand(); });
 }
 
 void TfrmCreaCatalogo::btnAnnullaClick()
@@ -185,7 +182,7 @@ void TfrmCreaCatalogo::onShow()
 
 void TfrmCreaCatalogo::onClose()
 {
-    screens().frmAvvio->showScreen();
+    screens().show(ui::ScreenId::Start);
     hide();
 }
 
@@ -193,39 +190,39 @@ void TfrmCreaCatalogo::confirmCommand()
 {
     lblFile->clear();
 
-    const QString name = app::TrimBlanks(txtFile->text());
+    const QString name = base::TrimBlanks(txtFile->text());
     if (name.isEmpty()) {
-        app::ShowMessageBox(QStringLiteral("Attenzione: per creare l'archivio è necessario indicare il nome del "
+        ui::ShowMessageBox(QStringLiteral("Attenzione: per creare l'archivio è necessario indicare il nome del "
                                            "nuovo volantino offerte."),
-                            app::MessageKind::Warning, this);
+                            ui::MessageKind::Warning, this);
         txtFile->setFocus(Qt::OtherFocusReason);
         return;
     }
     // Pasted text passes the key filter: a separator or a control character would lead
     // outside the program folder.
     if (HasForbiddenNameCharacters(name)) {
-        app::ShowMessageBox(
+        ui::ShowMessageBox(
             QStringLiteral("Attenzione: il nome del volantino offerte contiene caratteri non ammessi."),
-            app::MessageKind::Warning, this);
+            ui::MessageKind::Warning, this);
         txtFile->setFocus(Qt::OtherFocusReason);
         return;
     }
 
     lblFile->setText(NewFlyerPath(name));
     if (CreateEmptyFlyer(lblFile->text()) == CreateResult::AlreadyExists) {
-        app::ShowMessageBox(
+        ui::ShowMessageBox(
             QStringLiteral("Attenzione: il nome del volantino offerte indicato è già stato utilizzato in precedenza.")
                 + QStringLiteral("\r\n\r\n")
                 + QStringLiteral("Inserire un nome diverso oppure, se si desidera aprire un volantino offerte già "
                                  "creato, premere il pulsante Apri volantino esistente."),
-            app::MessageKind::Warning, this);
+            ui::MessageKind::Warning, this);
         return;
     }
 
-    app::ShowMessageBox(
+    ui::ShowMessageBox(
         QStringLiteral("Il file di archivio relativo al nuovo volantino offerte è stato creato con successo.")
             + QStringLiteral("\r\n\r\n") + QStringLiteral("E' ora possibile visualizzarlo nell'elenco dei volantini esistenti."),
-        app::MessageKind::Information, this);
+        ui::MessageKind::Information, this);
     close();
 }
 

@@ -1,21 +1,21 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "ui/ScreenWindows.h"
 
 class QLabel;
 class QLineEdit;
 
-namespace app {
+namespace ui {
 class PictureButton;
 }
 
 namespace catalog {
 
 // Asks for the name of a new flyer and creates its empty archive in the program folder.
-class TfrmCreaCatalogo : public app::MaximisedScreen {
+class TfrmCreaCatalogo : public ui::MaximisedScreen {
     Q_OBJECT
 public:
-    explicit TfrmCreaCatalogo(app::Screens& screens);
+    explicit TfrmCreaCatalogo(ui::ScreenRegistry& screens);
 
     // Commands.
     void btnApplicaClick();
@@ -24,9 +24,9 @@ public:
 
     QLineEdit* txtFile = nullptr;
     QLabel* lblFile = nullptr; // archive path while the confirm command runs
-    app::PictureButton* btnAnnulla = nullptr;
-    app::PictureButton* btnApplica = nullptr;
-    app::PictureButton* imgGuida = nullptr;
+    ui::PictureButton* btnAnnulla = nullptr;
+    ui::PictureButton* btnApplica = nullptr;
+    ui::PictureButton* imgGuida = nullptr;
 
 protected:
     void onShow() override;

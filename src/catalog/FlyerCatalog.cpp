@@ -1,6 +1,6 @@
 #include "catalog/FlyerCatalog.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <QCollator>
 #include <QDir>
@@ -13,8 +13,8 @@
 #include <vector>
 
 #ifdef Q_OS_WIN
-#include <io.h>
 #include <fcntl.h>
+#include <io.h>
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
@@ -28,8 +28,8 @@ QStringList ListFlyers(const QString& folder)
     // A name filter, and no look at a file beyond the type that reading the folder gives
     // (dangling links, fifos and the like stay out, as do folders).
     const QDir dir(folder);
-    QStringList names = dir.entryList({QStringLiteral("*.lis")},
-                                      QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+    QStringList names =
+        dir.entryList({QStringLiteral("*.lis")}, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
 
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -54,7 +54,7 @@ QStringList ListFlyers(const QString& folder)
 
 QStringList ListFlyers()
 {
-    return ListFlyers(app::ProgramFolder());
+    return ListFlyers(base::ProgramFolder());
 }
 
 QString CountLineText(qsizetype count)
@@ -66,7 +66,7 @@ QString EntryPath(const QString& entryText)
 {
     // The entry is the name of a file found in the folder: the path names exactly that file,
     // so a name with blanks around it never leads to a different flyer.
-    return app::ProgramFolder() + entryText;
+    return base::ProgramFolder() + entryText;
 }
 
 QString FlyerTitle(const QString& entryText)
@@ -76,21 +76,18 @@ QString FlyerTitle(const QString& entryText)
 
 QString NewFlyerPath(const QString& name)
 {
-    return app::ProgramFolder() + name + QStringLiteral(".lis");
+    return base::ProgramFolder() + name + QStringLiteral(".lis");
 }
 
 bool HasForbiddenNameCharacters(const QString& name)
 {
-    return std::any_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c == u'/' || c == u'\\' || c.unicode() < 32;
-    });
+    return std::any_of(name.cbegin(), name.cend(), [](QChar c) { return c == u'/' || c == u'\\' || c.unicode() < 32; });
 }
 
 FileCreateError::FileCreateError(int errorNumber)
     : std::runtime_error("I/O error " + std::to_string(errorNumber))
     , m_errorNumber(errorNumber)
-{
-}
+{ }
 
 CreateResult CreateEmptyFlyer(const QString& path)
 {
@@ -98,7 +95,7 @@ CreateResult CreateEmptyFlyer(const QString& path)
     if (info.exists() || info.isSymLink())
         return CreateResult::AlreadyExists;
 
-    // Exclusive creation: a file that appeared meanwhile is still never truncated.
+        // Exclusive creation: a file that appeared meanwhile is still never truncated.
 #ifdef Q_OS_WIN
     const int fd = _wopen(reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(path).utf16()),
                           _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);

@@ -1,28 +1,21 @@
 #include "editor/ListinoPrezzi.h"
 
-#include "app/Avvio.h"
-#include "app/FieldStyle.h"
-#include "app/Screens.h"
-#include "app/Startup.h"
-#include "app/Text.h"
-#include "app/Widgets.h"
+#include "base/Text.h"
+#include "editor/FlyerPages.h"
 #include "editor/PhotoBox.h"
 #include "editor/PriceEdit.h"
-#include "help/HelpTopics.h"
+#include "help/HelpWindows.h"
 #include "print/PrintCommands.h"
 #include "storage/PhotoStore.h"
+#include "ui/ErrorReport.h"
+#include "ui/FieldStyle.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QSvgRenderer>
-#include <QThread>
-
-#include <atomic>
-#include <thread>
-#include <vector>
 
 namespace editor {
 
@@ -59,82 +52,124 @@ QString Letter(int slot)
     return QString(storage::SlotLetter(slot));
 }
 
-QImage RenderBlankPicture()
-{
-    QImage image(PhotoBox::kBoxSize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QSvgRenderer renderer(QStringLiteral(":/editor/bianco.svg"));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(PhotoBox::kBoxSize)));
-    painter.end();
-    return image;
-}
-
-QFont FieldFont()
+QFont VerdanaFont(bool bold)
 {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSize(12);
-    font.setBold(true);
+    font.setBold(bold);
     return font;
+}
+
+QLabel* MakeLabel(const QString& name, const QString& text, const QString& description, const QFont& font,
+                  const QString& style, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAccessibleDescription(description);
+    label->setFont(font);
+    label->setStyleSheet(style);
+    return label;
+}
+
+// The texts the editor shows when a save is refused, by reason.
+QString RefusalText(SaveRefusal::Reason reason)
+{
+    switch (reason) {
+    case SaveRefusal::Reason::NomeMissing:
+        return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del primo prodotto.");
+    case SaveRefusal::Reason::UmMissing:
+        return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare l'aspetto esteriore del primo "
+                              "prodotto.");
+    case SaveRefusal::Reason::CaratteristicheMissing:
+        return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare le caratteristiche del primo "
+                              "prodotto.");
+    case SaveRefusal::Reason::CodiceMissing:
+        return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il codice articolo del primo "
+                              "prodotto.");
+    case SaveRefusal::Reason::PrezzoMissing:
+        return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il prezzo di vendita del primo "
+                              "prodotto.");
+    case SaveRefusal::Reason::PrezzoTooLong:
+        return QStringLiteral("Attenzione: il prezzo di vendita indicato è troppo lungo per essere salvato in "
+                              "archivio.");
+    }
+    return {};
 }
 
 } // namespace
 
-TfrmListinoPrezzi::TfrmListinoPrezzi(app::Screens& screens)
-    : app::MaximisedScreen(screens, QStringLiteral("frmListinoPrezzi"),
+TfrmListinoPrezzi::TfrmListinoPrezzi(ui::ScreenRegistry& screens)
+    : ui::MaximisedScreen(screens, QStringLiteral("frmListinoPrezzi"),
                            QStringLiteral(" Vetrinalia - Pagine Volantino"), QColor(0x42, 0x7A, 0xA8),
                            Qt::white)
 {
-    app::ApplyNumberSettings();
-    buildLayout();
-}
-
-void TfrmListinoPrezzi::buildLayout()
-{
     addBackground(this);
     addBackground(content());
+    QWidget* frame = buildFrame();
+    buildCommands(frame);
+    buildLabels(frame);
+    for (int s = 0; s < 8; ++s)
+        buildSlot(frame, s);
+    chainFields();
 
-    auto* frame = new app::Rect(QStringLiteral("panCornice"), QColor(0x42, 0x7A, 0xA8), Qt::white, content());
+    panInfo = MakeLabel(QStringLiteral("panInfo"), QStringLiteral("Pronto per archiviare una nuova scheda..."),
+                        QStringLiteral("Stato"), QFont(QStringLiteral("Tahoma"), 12), QStringLiteral("color: white;"),
+                        frame);
+    panInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui::Place(panInfo, 20, 640, 720, 44);
+    panInfo->setAttribute(Qt::WA_NoMousePropagation);
+
+    lblFile = new QLabel(frame);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->setAccessibleDescription(QStringLiteral("Percorso archivio"));
+    lblFile->hide();
+
+    // The blank picture, held off the visible panel and never shown itself.
+    imgBianco = new PhotoBox(QStringLiteral("imgBianco"), frame);
+    imgBianco->move(-PhotoBox::kBoxSize.width() - 8, -PhotoBox::kBoxSize.height() - 8);
+    imgBianco->hide();
+    // The badge is drawn when first needed (the first showing clears the page with it), so
+    // that start-up, which only shows the login, does not pay for it.
+}
+
+QWidget* TfrmListinoPrezzi::buildFrame()
+{
+    auto* frame = new ui::Rect(QStringLiteral("panCornice"), QColor(0x42, 0x7A, 0xA8), Qt::white, content());
     frame->setGeometry(QRect(QPoint((content()->width() - kFrameSize.width()) / 2,
                                     (content()->height() - kFrameSize.height()) / 2),
                              kFrameSize));
     addBackground(frame);
 
-    // Toolbar tiles.
-    const auto tile = [&](const QString& name, int x, int width) {
-        auto* rect = new app::Rect(name, Qt::white, frame);
-        rect->setBorder(kTileBorder);
-        app::Place(rect, x, 8, width, 51);
-        addBackground(rect);
+    const auto rect = [&](const QString& name, const QColor& fill, const QRect& place) {
+        auto* shape = new ui::Rect(name, fill, frame);
+        ui::Place(shape, place.x(), place.y(), place.width(), place.height());
+        addBackground(shape);
+        return shape;
     };
-    tile(QStringLiteral("bkgNuovo"), 8, 49);
-    tile(QStringLiteral("bkgSalva"), 63, 49);
-    tile(QStringLiteral("bkgAnteprima"), 118, 160);
-    tile(QStringLiteral("bkgStampa"), 284, 160);
-    tile(QStringLiteral("bkgNavigazione"), 450, 250);
-    tile(QStringLiteral("bkgGuida"), 883, 49);
-    tile(QStringLiteral("bkgEsci"), 938, 49);
+    // Toolbar tiles.
+    const std::pair<const char16_t*, QRect> tiles[] = {
+        {u"bkgNuovo", {8, 8, 49, 51}},          {u"bkgSalva", {63, 8, 49, 51}},
+        {u"bkgAnteprima", {118, 8, 160, 51}},   {u"bkgStampa", {284, 8, 160, 51}},
+        {u"bkgNavigazione", {450, 8, 250, 51}}, {u"bkgGuida", {883, 8, 49, 51}},
+        {u"bkgEsci", {938, 8, 49, 51}},
+    };
+    for (const auto& [name, place] : tiles)
+        rect(QString::fromUtf16(name), Qt::white, place)->setBorder(kTileBorder);
 
     // Body, title bar, product boxes, status bar.
-    auto* body = new app::Rect(QStringLiteral("bkgCorpo"), kBodyColour, frame);
-    app::Place(body, 8, 66, 979, 566);
-    addBackground(body);
-    auto* title = new app::Rect(QStringLiteral("bkgTitolo"), Qt::black, frame);
-    app::Place(title, kLeftBoxX, 76, kRightBoxX + kBoxWidth - kLeftBoxX, 34);
-    addBackground(title);
+    rect(QStringLiteral("bkgCorpo"), kBodyColour, {8, 66, 979, 566});
+    m_title = rect(QStringLiteral("bkgTitolo"), Qt::black, {kLeftBoxX, 76, kRightBoxX + kBoxWidth - kLeftBoxX, 34});
     for (int b = 0; b < 8; ++b) {
-        auto* box = new app::Rect(QStringLiteral("bkgProdotto_0%1").arg(b + 1), kBoxColour, frame);
-        box->setBorder(Qt::white, 2);
-        app::Place(box, b < 4 ? kLeftBoxX : kRightBoxX, kBoxTop + (b % 4) * kBoxPitch, kBoxWidth, kBoxHeight);
-        addBackground(box);
+        rect(QStringLiteral("bkgProdotto_0%1").arg(b + 1), kBoxColour,
+             {b < 4 ? kLeftBoxX : kRightBoxX, kBoxTop + (b % 4) * kBoxPitch, kBoxWidth, kBoxHeight})
+            ->setBorder(Qt::white, 2);
     }
-    auto* status = new app::Rect(QStringLiteral("bkgStato"), kStatusColour, frame);
-    app::Place(status, 8, 640, 979, 44);
-    addBackground(status);
+    rect(QStringLiteral("bkgStato"), kStatusColour, {8, 640, 979, 44});
+    return frame;
+}
 
-    // Commands.
+void TfrmListinoPrezzi::buildCommands(QWidget* frame)
+{
     struct Command {
         const char16_t* name;
         const char16_t* resource;
@@ -171,95 +206,89 @@ void TfrmListinoPrezzi::buildLayout()
          &TfrmListinoPrezzi::cmdEsciClick},
     };
     for (const Command& command : commands) {
-        auto* button = new app::PictureButton(QString::fromUtf16(command.name), QString::fromUtf16(command.resource),
-                                              QString::fromUtf16(command.accessibleName), frame);
+        auto* button = new ui::PictureButton(QString::fromUtf16(command.name), QString::fromUtf16(command.resource),
+                                             QString::fromUtf16(command.accessibleName), frame);
         button->setGeometry(command.place);
         const QString hint = QString::fromUtf16(command.hint);
-        connect(button, &app::PictureButton::hovered, this, [this, hint] { panInfo->setText(hint); });
-        connect(button, &app::PictureButton::clicked, this, command.click);
+        connect(button, &ui::PictureButton::hovered, this, [this, hint] { panInfo->setText(hint); });
+        connect(button, &ui::PictureButton::clicked, this, command.click);
     }
+}
 
-    lblPosizione = new QLabel(frame);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
-    lblPosizione->setAccessibleDescription(QStringLiteral("Numero scheda"));
+void TfrmListinoPrezzi::buildLabels(QWidget* frame)
+{
+    lblPosizione = MakeLabel(QStringLiteral("lblPosizione"), QString(), QStringLiteral("Numero scheda"),
+                             VerdanaFont(true), QStringLiteral("color: #1A3C78;"), frame);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    {
-        QFont font(QStringLiteral("Verdana"));
-        font.setPointSize(12);
-        font.setBold(true);
-        lblPosizione->setFont(font);
-    }
-    lblPosizione->setStyleSheet(QStringLiteral("color: #1A3C78;"));
-    app::Place(lblPosizione, 538, 14, 74, 39);
+    ui::Place(lblPosizione, 538, 14, 74, 39);
     lblPosizione->setAttribute(Qt::WA_NoMousePropagation);
 
-    lblNome = new QLabel(QStringLiteral("Titolo volantino offerte"), frame);
-    lblNome->setObjectName(QStringLiteral("lblNome"));
-    lblNome->setAccessibleDescription(QStringLiteral("Titolo volantino"));
+    lblNome = MakeLabel(QStringLiteral("lblNome"), QStringLiteral("Titolo volantino offerte"),
+                        QStringLiteral("Titolo volantino"), VerdanaFont(false), QStringLiteral("color: white;"),
+                        frame);
     lblNome->setAlignment(Qt::AlignCenter);
-    {
-        QFont font(QStringLiteral("Verdana"));
-        font.setPointSize(12);
-        lblNome->setFont(font);
-    }
-    lblNome->setStyleSheet(QStringLiteral("color: white;"));
-    lblNome->setGeometry(title->geometry().adjusted(4, 0, -4, 0));
+    lblNome->setGeometry(m_title->geometry().adjusted(4, 0, -4, 0));
     addBackground(lblNome);
+}
 
-    // The 40 fields and the eight photos, in tab order: name, appearance, features, code,
-    // price of slot A, then slot B, and so on.
-    const QFont fieldFont = FieldFont();
-    for (int s = 0; s < 8; ++s) {
-        const QString letter = Letter(s);
-        const int boxX = s < 4 ? kLeftBoxX : kRightBoxX;
-        const int boxY = kBoxTop + (s % 4) * kBoxPitch;
-        const int x = boxX + kFieldX;
-        const int y = boxY + kPhotoInset;
+// One product box's fields and photo, in tab order: name, appearance, features, code, price.
+void TfrmListinoPrezzi::buildSlot(QWidget* frame, int s)
+{
+    const QString letter = Letter(s);
+    const int boxX = s < 4 ? kLeftBoxX : kRightBoxX;
+    const int boxY = kBoxTop + (s % 4) * kBoxPitch;
+    const int x = boxX + kFieldX;
+    const int y = boxY + kPhotoInset;
+    const QFont fieldFont = VerdanaFont(true);
 
-        const auto field = [&](const QString& name, const QString& accessibleName, int maxLength, int row) {
-            auto* edit = new QLineEdit(frame);
-            edit->setObjectName(name + letter);
-            edit->setAccessibleName(accessibleName + QLatin1Char(' ') + letter);
-            edit->setMaxLength(maxLength);
-            edit->setFont(fieldFont);
-            app::Place(edit, x, y + row * kRowPitch, row == 3 ? kCodiceWidth : kFieldWidth, kFieldHeight);
-            return edit;
-        };
-        m_txtNome[s] = field(QStringLiteral("txtNome_"), QStringLiteral("Nome prodotto"), 50, 0);
-        m_txtUM[s] = field(QStringLiteral("txtUM_"), QStringLiteral("Aspetto prodotto"), 120, 1);
-        m_txtCaratteristiche[s] =
-            field(QStringLiteral("txtCaratteristiche_"), QStringLiteral("Caratteristiche prodotto"), 250, 2);
-        m_txtCodice[s] = field(QStringLiteral("txtCodice_"), QStringLiteral("Codice articolo"), 25, 3);
+    const auto field = [&](const QString& name, const QString& accessibleName, int maxLength, int row) {
+        auto* edit = new QLineEdit(frame);
+        edit->setObjectName(name + letter);
+        edit->setAccessibleName(accessibleName + QLatin1Char(' ') + letter);
+        edit->setMaxLength(maxLength);
+        edit->setFont(fieldFont);
+        ui::Place(edit, x, y + row * kRowPitch, row == 3 ? kCodiceWidth : kFieldWidth, kFieldHeight);
+        return edit;
+    };
+    m_txtNome[s] = field(QStringLiteral("txtNome_"), QStringLiteral("Nome prodotto"), 50, 0);
+    m_txtUM[s] = field(QStringLiteral("txtUM_"), QStringLiteral("Aspetto prodotto"), 120, 1);
+    m_txtCaratteristiche[s] =
+        field(QStringLiteral("txtCaratteristiche_"), QStringLiteral("Caratteristiche prodotto"), 250, 2);
+    m_txtCodice[s] = field(QStringLiteral("txtCodice_"), QStringLiteral("Codice articolo"), 25, 3);
 
-        // The price field keeps its own 12-character typing limit: a length limit on the
-        // edit would also cut a longer normalised text.
-        auto* price = new PriceEdit(QStringLiteral("txtPrezzo_") + letter, frame);
-        price->setAccessibleName(QStringLiteral("Prezzo prodotto ") + letter);
-        price->setFont(fieldFont);
-        price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        price->setText(QStringLiteral("0,00"));
-        app::Place(price, x + kCodiceWidth + kFieldGap, y + 3 * kRowPitch, kFieldWidth - kCodiceWidth - kFieldGap,
-                   kFieldHeight);
-        m_txtPrezzo[s] = price;
+    // The price field keeps its own 12-character typing limit: a length limit on the
+    // edit would also cut a longer normalised text.
+    auto* price = new PriceEdit(QStringLiteral("txtPrezzo_") + letter, frame);
+    price->setAccessibleName(QStringLiteral("Prezzo prodotto ") + letter);
+    price->setFont(fieldFont);
+    price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    price->setText(QStringLiteral("0,00"));
+    ui::Place(price, x + kCodiceWidth + kFieldGap, y + 3 * kRowPitch, kFieldWidth - kCodiceWidth - kFieldGap,
+              kFieldHeight);
+    m_txtPrezzo[s] = price;
 
-        auto* photo = new PhotoBox(QStringLiteral("imgFoto_") + letter, frame);
-        photo->setAccessibleName(QStringLiteral("Foto prodotto ") + letter);
-        photo->move(boxX + kPhotoInset, boxY + kPhotoInset);
-        connect(photo, &PhotoBox::hovered, this, [this] { panInfo->setText(QString::fromUtf16(kPhotoHint)); });
-        connect(photo, &PhotoBox::clicked, this, [this, s] { imgFotoClick(s); });
-        m_imgFoto[s] = photo;
+    auto* photo = new PhotoBox(QStringLiteral("imgFoto_") + letter, frame);
+    photo->setAccessibleName(QStringLiteral("Foto prodotto ") + letter);
+    photo->move(boxX + kPhotoInset, boxY + kPhotoInset);
+    connect(photo, &PhotoBox::hovered, this, [this] { panInfo->setText(QString::fromUtf16(kPhotoHint)); });
+    connect(photo, &PhotoBox::clicked, this, [this, s] { imgFotoClick(s); });
+    m_imgFoto[s] = photo;
 
-        m_chain[s * 5 + 0] = m_txtNome[s];
-        m_chain[s * 5 + 1] = m_txtUM[s];
-        m_chain[s * 5 + 2] = m_txtCaratteristiche[s];
-        m_chain[s * 5 + 3] = m_txtCodice[s];
-        m_chain[s * 5 + 4] = m_txtPrezzo[s];
-    }
+    m_chain[s * 5 + 0] = m_txtNome[s];
+    m_chain[s * 5 + 1] = m_txtUM[s];
+    m_chain[s * 5 + 2] = m_txtCaratteristiche[s];
+    m_chain[s * 5 + 3] = m_txtCodice[s];
+    m_chain[s * 5 + 4] = m_txtPrezzo[s];
+}
+
+// The 40 fields in one tab and Enter chain, slot H leading back to slot A.
+void TfrmListinoPrezzi::chainFields()
+{
     for (int i = 0; i < int(m_chain.size()); ++i) {
         QLineEdit* edit = m_chain[i];
         edit->setFocusPolicy(Qt::StrongFocus);
         edit->setAttribute(Qt::WA_NoMousePropagation);
-        app::InstallBackgroundHighlight(edit, app::kFieldWhite);
+        ui::InstallBackgroundHighlight(edit, ui::kFieldWhite);
         if (i > 0)
             setTabOrder(m_chain[i - 1], edit);
     }
@@ -267,34 +296,8 @@ void TfrmListinoPrezzi::buildLayout()
         for (QLineEdit* edit : {m_txtNome[s], m_txtUM[s], m_txtCaratteristiche[s], m_txtCodice[s]})
             edit->installEventFilter(this);
         QLineEdit* next = m_txtNome[(s + 1) % 8];
-        connect(m_txtPrezzo[s], &PriceEdit::enterPressed, this,
-                [next] { next->setFocus(Qt::TabFocusReason); });
+        connect(m_txtPrezzo[s], &PriceEdit::enterPressed, this, [next] { next->setFocus(Qt::TabFocusReason); });
     }
-
-    panInfo = new QLabel(QStringLiteral("Pronto per archiviare una nuova scheda..."), frame);
-    panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setAccessibleDescription(QStringLiteral("Stato"));
-    {
-        QFont font(QStringLiteral("Tahoma"));
-        font.setPointSize(12);
-        panInfo->setFont(font);
-    }
-    panInfo->setStyleSheet(QStringLiteral("color: white;"));
-    panInfo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    app::Place(panInfo, 20, 640, 720, 44);
-    panInfo->setAttribute(Qt::WA_NoMousePropagation);
-
-    lblFile = new QLabel(frame);
-    lblFile->setObjectName(QStringLiteral("lblFile"));
-    lblFile->setAccessibleDescription(QStringLiteral("Percorso archivio"));
-    lblFile->hide();
-
-    // The blank picture, held off the visible panel and never shown itself.
-    imgBianco = new PhotoBox(QStringLiteral("imgBianco"), frame);
-    imgBianco->move(-PhotoBox::kBoxSize.width() - 8, -PhotoBox::kBoxSize.height() - 8);
-    imgBianco->hide();
-    // The badge is drawn when first needed (the first showing clears the page with it), so
-    // that start-up, which only shows the login, does not pay for it.
 }
 
 void TfrmListinoPrezzi::addBackground(QWidget* widget)
@@ -326,7 +329,7 @@ bool TfrmListinoPrezzi::eventFilter(QObject* watched, QEvent* event)
     default:
         break;
     }
-    return app::MaximisedScreen::eventFilter(watched, event);
+    return ui::MaximisedScreen::eventFilter(watched, event);
 }
 
 QLineEdit* TfrmListinoPrezzi::nextInChain(const QLineEdit* field) const
@@ -341,7 +344,7 @@ QLineEdit* TfrmListinoPrezzi::nextInChain(const QLineEdit* field) const
 QImage TfrmListinoPrezzi::BlankPicture() const
 {
     if (imgBianco->picture().isNull())
-        imgBianco->setPicture(RenderBlankPicture());
+        imgBianco->setPicture(storage::DrawBlankPicture());
     return imgBianco->picture();
 }
 
@@ -357,7 +360,7 @@ QString TfrmListinoPrezzi::EmptyArchiveText()
     return QStringLiteral("L'archivio non contiene nessuna scheda.");
 }
 
-app::FileRequest TfrmListinoPrezzi::PhotoFileRequest()
+ui::FileRequest TfrmListinoPrezzi::PhotoFileRequest()
 {
     return {QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
             {QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")},
@@ -382,11 +385,11 @@ void TfrmListinoPrezzi::ShowPageRecord(const storage::PageRecord& record)
 {
     for (int s = 0; s < 8; ++s) {
         const storage::ProductSlot& slot = record.slots[s];
-        m_txtCodice[s]->setText(app::TrimBlanks(slot.codice));
-        m_txtNome[s]->setText(app::TrimBlanks(slot.nome));
-        m_txtUM[s]->setText(app::TrimBlanks(slot.um));
-        m_txtCaratteristiche[s]->setText(app::TrimBlanks(slot.caratteristiche));
-        m_txtPrezzo[s]->setText(app::TrimBlanks(slot.prezzo));
+        m_txtCodice[s]->setText(base::TrimBlanks(slot.codice));
+        m_txtNome[s]->setText(base::TrimBlanks(slot.nome));
+        m_txtUM[s]->setText(base::TrimBlanks(slot.um));
+        m_txtCaratteristiche[s]->setText(base::TrimBlanks(slot.caratteristiche));
+        m_txtPrezzo[s]->setText(base::TrimBlanks(slot.prezzo));
     }
 }
 
@@ -395,37 +398,21 @@ storage::PageRecord TfrmListinoPrezzi::FillPageRecord() const
     storage::PageRecord record;
     for (int s = 0; s < 8; ++s) {
         storage::ProductSlot& slot = record.slots[s];
-        slot.codice = app::TrimBlanks(m_txtCodice[s]->text());
-        slot.nome = app::TrimBlanks(m_txtNome[s]->text());
-        slot.um = app::TrimBlanks(m_txtUM[s]->text());
-        slot.caratteristiche = app::TrimBlanks(m_txtCaratteristiche[s]->text());
-        slot.prezzo = app::TrimBlanks(m_txtPrezzo[s]->text());
+        slot.codice = base::TrimBlanks(m_txtCodice[s]->text());
+        slot.nome = base::TrimBlanks(m_txtNome[s]->text());
+        slot.um = base::TrimBlanks(m_txtUM[s]->text());
+        slot.caratteristiche = base::TrimBlanks(m_txtCaratteristiche[s]->text());
+        slot.prezzo = base::TrimBlanks(m_txtPrezzo[s]->text());
     }
     return record;
 }
 
 void TfrmListinoPrezzi::SaveAllSlotPhotos()
 {
-    std::array<QString, 8> paths;
-    std::array<QImage, 8> pictures;
-    for (int s = 0; s < 8; ++s) {
-        paths[s] = storage::SlotPhotoPath(lblNome->text(), storage::SlotLetter(s), lblPosizione->text());
+    storage::SlotPictures pictures;
+    for (int s = 0; s < 8; ++s)
         pictures[s] = m_imgFoto[s]->picture();
-    }
-    // Reducing eight camera photos is most of a save: the slots are shared out over the
-    // processor's cores. Each slot is still stored by itself, whatever the others do.
-    std::array<bool, 8> stored{};
-    std::atomic<int> next{0};
-    const auto work = [&] {
-        for (int s = next++; s < 8; s = next++)
-            stored[s] = storage::SavePhoto(pictures[s], paths[s]);
-    };
-    std::vector<std::thread> helpers;
-    for (int i = 1; i < qBound(1, QThread::idealThreadCount(), 8); ++i)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
+    const std::array<bool, 8> stored = storage::SaveSlotPhotos(pictures, lblNome->text(), lblPosizione->text());
     for (int s = 0; s < 8; ++s) {
         if (!stored[s])
             m_imgFoto[s]->setPicture(BlankPicture());
@@ -434,123 +421,60 @@ void TfrmListinoPrezzi::SaveAllSlotPhotos()
 
 void TfrmListinoPrezzi::LoadAllSlotPhotos()
 {
-    for (int s = 0; s < 8; ++s) {
-        const QString path = storage::SlotPhotoPath(lblNome->text(), storage::SlotLetter(s), lblPosizione->text());
-        const std::optional<QImage> photo = storage::LoadPhoto(path);
-        m_imgFoto[s]->setPicture(photo ? *photo : BlankPicture());
+    const storage::SlotPhotos photos = storage::LoadSlotPhotos(lblNome->text(), lblPosizione->text());
+    for (int s = 0; s < 8; ++s)
+        m_imgFoto[s]->setPicture(photos[s] ? *photos[s] : BlankPicture());
+}
+
+FlyerPages TfrmListinoPrezzi::pages() const
+{
+    return FlyerPages(lblFile->text());
+}
+
+bool TfrmListinoPrezzi::runArchiveCommand(const std::function<void()>& command)
+{
+    return ui::RunGuarded<storage::StorageError>(this, {AccessErrorText(), ui::MessageKind::Error}, command);
+}
+
+void TfrmListinoPrezzi::move(const PageStep& step)
+{
+    PageMove move;
+    if (!runArchiveCommand([&] { move = step(pages(), lblPosizione->text()); }))
+        return;
+    switch (move.outcome) {
+    case PageMove::Outcome::Moved:
+        ShowPageRecord(move.record);
+        lblPosizione->setText(QString::number(move.number));
+        LoadAllSlotPhotos();
+        break;
+    case PageMove::Outcome::Empty:
+        if (move.numberCleared)
+            lblPosizione->clear();
+        ui::ShowMessageBox(EmptyArchiveText(), ui::MessageKind::Information, this);
+        break;
+    case PageMove::Outcome::Stayed:
+        break;
     }
-}
-
-QString TfrmListinoPrezzi::archivePath() const
-{
-    return app::TrimBlanks(lblFile->text());
-}
-
-qint64 TfrmListinoPrezzi::pagePosition() const
-{
-    const QString text = app::TrimBlanks(lblPosizione->text());
-    if (text.isEmpty())
-        return 0;
-    bool ok = false;
-    const qint64 position = text.toLongLong(&ok);
-    if (!ok || position < 1)
-        throw storage::StorageError("unreadable page number");
-    return position;
-}
-
-void TfrmListinoPrezzi::runArchiveCommand(const std::function<void(storage::FlyerArchive&)>& command)
-{
-    bool failed = false;
-    try {
-        storage::FlyerArchive archive(archivePath());
-        command(archive);
-    } catch (const storage::StorageError&) {
-        failed = true;
-    }
-    // The archive is released by now.
-    if (failed)
-        app::ShowMessageBox(AccessErrorText(), app::MessageKind::Error, this);
-}
-
-void TfrmListinoPrezzi::moveToPage(storage::FlyerArchive& archive, qint64 index)
-{
-    ShowPageRecord(archive.readPage(index));
-    lblPosizione->setText(QString::number(index + 1));
-    archive.close();
-    LoadAllSlotPhotos();
 }
 
 void TfrmListinoPrezzi::cmdPrimoClick()
 {
-    bool empty = false;
-    runArchiveCommand([&](storage::FlyerArchive& archive) {
-        if (archive.recordCount() == 0) {
-            archive.close();
-            empty = true;
-            return;
-        }
-        moveToPage(archive, 0);
-    });
-    if (empty)
-        app::ShowMessageBox(EmptyArchiveText(), app::MessageKind::Information, this);
-}
-
-void TfrmListinoPrezzi::cmdAvantiClick()
-{
-    bool empty = false;
-    runArchiveCommand([&](storage::FlyerArchive& archive) {
-        const qint64 count = archive.recordCount();
-        if (count == 0) {
-            lblPosizione->clear();
-            archive.close();
-            empty = true;
-            return;
-        }
-        const qint64 position = pagePosition();
-        if (position >= count) {
-            archive.close();
-            return;
-        }
-        moveToPage(archive, position);
-    });
-    if (empty)
-        app::ShowMessageBox(EmptyArchiveText(), app::MessageKind::Information, this);
+    move([](const FlyerPages& pages, const QString&) { return pages.first(); });
 }
 
 void TfrmListinoPrezzi::cmdIndietroClick()
 {
-    bool empty = false;
-    runArchiveCommand([&](storage::FlyerArchive& archive) {
-        if (app::TrimBlanks(lblPosizione->text()) == QLatin1String("1")) {
-            archive.close();
-            return;
-        }
-        if (archive.recordCount() == 0) {
-            archive.close();
-            empty = true;
-            return;
-        }
-        const qint64 position = pagePosition();
-        moveToPage(archive, position == 0 ? 0 : position - 2);
-    });
-    if (empty)
-        app::ShowMessageBox(EmptyArchiveText(), app::MessageKind::Information, this);
+    move(&FlyerPages::previous);
+}
+
+void TfrmListinoPrezzi::cmdAvantiClick()
+{
+    move(&FlyerPages::next);
 }
 
 void TfrmListinoPrezzi::cmdUltimoClick()
 {
-    bool empty = false;
-    runArchiveCommand([&](storage::FlyerArchive& archive) {
-        const qint64 count = archive.recordCount();
-        if (count == 0) {
-            archive.close();
-            empty = true;
-            return;
-        }
-        moveToPage(archive, count - 1);
-    });
-    if (empty)
-        app::ShowMessageBox(EmptyArchiveText(), app::MessageKind::Information, this);
+    move([](const FlyerPages& pages, const QString&) { return pages.last(); });
 }
 
 void TfrmListinoPrezzi::cmdNuovoClick()
@@ -559,86 +483,81 @@ void TfrmListinoPrezzi::cmdNuovoClick()
     m_txtNome[0]->setFocus(Qt::OtherFocusReason);
 }
 
+QLineEdit* TfrmListinoPrezzi::refusedField(const SaveRefusal& refusal) const
+{
+    switch (refusal.reason) {
+    case SaveRefusal::Reason::NomeMissing:
+        return m_txtNome[0];
+    case SaveRefusal::Reason::UmMissing:
+        return m_txtUM[0];
+    case SaveRefusal::Reason::CaratteristicheMissing:
+        return m_txtCaratteristiche[0];
+    case SaveRefusal::Reason::CodiceMissing:
+        return m_txtCodice[0];
+    case SaveRefusal::Reason::PrezzoMissing:
+    case SaveRefusal::Reason::PrezzoTooLong:
+        break;
+    }
+    return m_txtPrezzo[refusal.slot];
+}
+
 void TfrmListinoPrezzi::cmdSalvaClick()
 {
-    struct Required {
-        QLineEdit* field;
-        const char16_t* warning;
-    };
-    const Required required[] = {
-        {m_txtNome[0], u"Attenzione: per salvare la scheda è necessario indicare il nome del primo prodotto."},
-        {m_txtUM[0], u"Attenzione: per salvare la scheda è necessario indicare l'aspetto esteriore del primo "
-                     u"prodotto."},
-        {m_txtCaratteristiche[0], u"Attenzione: per salvare la scheda è necessario indicare le caratteristiche "
-                                  u"del primo prodotto."},
-        {m_txtCodice[0], u"Attenzione: per salvare la scheda è necessario indicare il codice articolo del primo "
-                         u"prodotto."},
-        {m_txtPrezzo[0], u"Attenzione: per salvare la scheda è necessario indicare il prezzo di vendita del primo "
-                         u"prodotto."},
-    };
-    for (const Required& check : required) {
-        if (app::TrimBlanks(check.field->text()).isEmpty()) {
-            app::ShowMessageBox(QString::fromUtf16(check.warning), app::MessageKind::Warning, this);
-            check.field->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    // A price the archive cannot hold whole would be stored cut, as a different price.
-    for (PriceEdit* price : m_txtPrezzo) {
-        if (app::TrimBlanks(price->text()).size() > storage::kPrezzoField.maxLength) {
-            app::ShowMessageBox(QStringLiteral("Attenzione: il prezzo di vendita indicato è troppo lungo per essere "
-                                               "salvato in archivio."),
-                                app::MessageKind::Warning, this);
-            price->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-
-    bool saved = false;
-    bool appended = false;
-    runArchiveCommand([&](storage::FlyerArchive& archive) {
-        const qint64 position = pagePosition();
-        if (position > 0) {
-            archive.writePage(position - 1, FillPageRecord());
-            lblPosizione->setText(QString::number(position));
-        } else {
-            const storage::PageRecord record = FillPageRecord();
-            const qint64 count = archive.recordCount();
-            archive.writePage(count, record);
-            lblPosizione->setText(QString::number(count + 1));
-            appended = true;
-        }
-        archive.close();
-        saved = true;
-    });
-    if (!saved)
+    const storage::PageRecord record = FillPageRecord();
+    if (const std::optional<SaveRefusal> refusal = FlyerPages::CheckBeforeSave(record)) {
+        ui::ShowMessageBox(RefusalText(refusal->reason), ui::MessageKind::Warning, this);
+        refusedField(*refusal)->setFocus(Qt::OtherFocusReason);
         return;
+    }
+    SavedPage saved;
+    if (!runArchiveCommand([&] { saved = pages().save(lblPosizione->text(), record); }))
+        return;
+    lblPosizione->setText(QString::number(saved.number));
     SaveAllSlotPhotos();
-    app::ShowMessageBox(appended ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
-                                 : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate "
-                                                  "in archivio."),
-                        app::MessageKind::Information, this);
+    ui::ShowMessageBox(saved.appended ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                                      : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
+                                                       "salvate in archivio."),
+                       ui::MessageKind::Information, this);
 }
 
 void TfrmListinoPrezzi::imgFotoClick(int slot)
 {
     if (slot < 0 || slot >= 8)
         return;
-    const QString file = app::Seam().openFileName(this, PhotoFileRequest());
+    const QString file = ui::Seam().openFileName(this, PhotoFileRequest());
     if (file.isEmpty())
         return;
     const std::optional<QImage> photo = storage::LoadPhoto(file);
     m_imgFoto[slot]->setPicture(photo ? *photo : BlankPicture());
 }
 
+print::PageContent TfrmListinoPrezzi::pageContent() const
+{
+    storage::SlotPictures pictures;
+    for (int s = 0; s < 8; ++s)
+        pictures[s] = m_imgFoto[s]->picture();
+    return print::BuildPageContent(FillPageRecord(), lblNome->text(), lblPosizione->text(), pictures);
+}
+
+print::PageContent TfrmListinoPrezzi::printedPage()
+{
+    print::PageContent page = pageContent();
+    const print::ReloadedPictures reloaded = print::PreparePreviewPictures(page);
+    for (int s = 0; s < 8; ++s) {
+        if (reloaded.slots.test(s))
+            m_imgFoto[s]->setPicture(reloaded.pictures[s]);
+    }
+    return page;
+}
+
 void TfrmListinoPrezzi::cmdAnteprimaClick()
 {
-    print::RunPreviewCommand(*this);
+    print::RunPreviewDialog(screens(), this, printedPage());
 }
 
 void TfrmListinoPrezzi::cmdStampaClick()
 {
-    print::RunPrintCommand(*this);
+    print::RunPrintDialog(screens(), this, printedPage());
 }
 
 void TfrmListinoPrezzi::cmdGuidaClick()
@@ -658,7 +577,7 @@ void TfrmListinoPrezzi::onShow()
 
 void TfrmListinoPrezzi::onClose()
 {
-    screens().frmAvvio->showScreen();
+    screens().show(ui::ScreenId::Start);
     hide();
 }
 

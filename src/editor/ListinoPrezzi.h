@@ -1,8 +1,10 @@
 #pragma once
 
-#include "app/Dialogs.h"
-#include "app/ScreenWindows.h"
+#include "editor/FlyerPages.h"
+#include "print/PageContent.h"
 #include "storage/FlyerArchive.h"
+#include "ui/Dialogs.h"
+#include "ui/ScreenWindows.h"
 
 #include <QImage>
 #include <QList>
@@ -13,20 +15,16 @@
 class QLabel;
 class QLineEdit;
 
-namespace app {
-class PictureButton;
-}
-
 namespace editor {
 
 class PhotoBox;
 class PriceEdit;
 
 // The page editor: one page of the open flyer as eight product boxes.
-class TfrmListinoPrezzi : public app::MaximisedScreen {
+class TfrmListinoPrezzi : public ui::MaximisedScreen {
     Q_OBJECT
 public:
-    explicit TfrmListinoPrezzi(app::Screens& screens);
+    explicit TfrmListinoPrezzi(ui::ScreenRegistry& screens);
 
     // Slots are indexed 0 (A) to 7 (H).
     QLineEdit* txtNome(int slot) const { return m_txtNome[slot]; }
@@ -58,6 +56,9 @@ public:
     void SaveAllSlotPhotos();
     void LoadAllSlotPhotos();
 
+    // The page on screen as it prints: its fields, its pictures, the title and its number.
+    print::PageContent pageContent() const;
+
     // Commands.
     void cmdPrimoClick();
     void cmdIndietroClick();
@@ -73,7 +74,7 @@ public:
     void imgFotoClick(int slot);
 
     // The open-file dialog of the photo boxes.
-    static app::FileRequest PhotoFileRequest();
+    static ui::FileRequest PhotoFileRequest();
 
     // The field the Enter key leads to from the given one (the editor chain), or nullptr.
     QLineEdit* nextInChain(const QLineEdit* field) const;
@@ -88,16 +89,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildLayout();
+    using PageStep = std::function<PageMove(const FlyerPages&, const QString&)>;
+
+    QWidget* buildFrame();
+    void buildCommands(QWidget* frame);
+    void buildLabels(QWidget* frame);
+    void buildSlot(QWidget* frame, int slot);
+    void chainFields();
     void addBackground(QWidget* widget);
-    // Runs an archive command; a storage failure shows the access error. The archive is
-    // released before any message is shown.
-    void runArchiveCommand(const std::function<void(storage::FlyerArchive&)>& command);
-    // Reads the page at index, puts it on screen, closes the archive and loads its photos.
-    void moveToPage(storage::FlyerArchive& archive, qint64 index);
-    // The page number in lblPosizione; 0 when empty. Throws StorageError when unreadable.
-    qint64 pagePosition() const;
-    QString archivePath() const;
+
+    // The rules over the open archive, named by lblFile.
+    FlyerPages pages() const;
+    // Runs a command on the archive; a storage failure shows the access error once the
+    // archive is released. True when the command ran to its end.
+    bool runArchiveCommand(const std::function<void()>& command);
+    // A move through the archive from the page on screen.
+    void move(const PageStep& step);
+    // The field a refused save sends the focus to.
+    QLineEdit* refusedField(const SaveRefusal& refusal) const;
+    // The page on screen after the preview pictures step, which the boxes then show.
+    print::PageContent printedPage();
 
     std::array<QLineEdit*, 8> m_txtNome{};
     std::array<QLineEdit*, 8> m_txtUM{};
@@ -107,6 +118,7 @@ private:
     std::array<PhotoBox*, 8> m_imgFoto{};
     std::array<QLineEdit*, 40> m_chain{}; // the 40 fields in tab and Enter order
     QList<QWidget*> m_backgrounds;        // moving over these empties the status line
+    QWidget* m_title = nullptr;           // the black bar lblNome lies on
 };
 
 } // namespace editor

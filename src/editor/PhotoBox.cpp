@@ -31,8 +31,7 @@ QSize PhotoBox::ShownSize(const QSize& picture, const QSize& box)
         return {};
     if (picture.width() <= box.width() && picture.height() <= box.height())
         return picture;
-    const double factor = std::min(double(box.width()) / picture.width(),
-                                   double(box.height()) / picture.height());
+    const double factor = std::min(double(box.width()) / picture.width(), double(box.height()) / picture.height());
     const int width = std::clamp(int(std::lround(picture.width() * factor)), 1, box.width());
     const int height = std::clamp(int(std::lround(picture.height() * factor)), 1, box.height());
     return {width, height};

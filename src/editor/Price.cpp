@@ -1,11 +1,11 @@
 #include "editor/Price.h"
 
-#include "app/Text.h"
+#include "base/Text.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -124,8 +124,7 @@ QString FormatGeneral(double value)
     if (value == 0.0)
         return QStringLiteral("0");
     char buffer[64];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                            std::chars_format::scientific, 14);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
     if (error != std::errc())
         return {};
     const std::string_view text(buffer, size_t(end - buffer));
@@ -192,7 +191,7 @@ bool FilterPriceKey(int keyCode, QChar character)
 
 QString NormalizePrice(const QString& text)
 {
-    if (app::TrimBlanks(text).isEmpty())
+    if (base::TrimBlanks(text).isEmpty())
         return kZeroPrice;
     const std::optional<double> parsed = ParseAmount(text);
     // A price is never negative: a negative amount is as unreadable as any other.

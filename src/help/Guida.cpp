@@ -1,9 +1,9 @@
 #include "help/Guida.h"
 
-#include "app/ProgramFolder.h"
-#include "app/Widgets.h"
+#include "base/ProgramFolder.h"
 #include "help/LinkText.h"
 #include "help/OpenURL.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -12,20 +12,20 @@
 
 namespace help {
 
-TfrmGuida::TfrmGuida(app::Screens& screens, QWidget* owner)
-    : app::FixedDialogScreen(screens, QStringLiteral("frmGuida"), QStringLiteral(" Guida all'utilizzo del software"), QSize(670, 572),
-                             Qt::white, QColor(0xBF, 0xD8, 0xEF), Centre::Screen, owner)
+TfrmGuida::TfrmGuida(ui::ScreenRegistry& screens, QWidget* owner)
+    : ui::FixedDialogScreen(screens, QStringLiteral("frmGuida"), QStringLiteral(" Guida all'utilizzo del software"),
+                            QSize(670, 572), Qt::white, QColor(0xBF, 0xD8, 0xEF), Centre::Screen, owner)
 {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    app::Place(panContainer, 15, 12, 640, 548);
+    ui::Place(panContainer, 15, 12, 640, 548);
 
-    shpLogo = new app::Rect(QStringLiteral("shpLogo"), Qt::white, panContainer);
+    shpLogo = new ui::Rect(QStringLiteral("shpLogo"), Qt::white, panContainer);
     shpLogo->setBorder(QColor(0xF5, 0xDE, 0xB3), 2);
-    app::Place(shpLogo, 0, 0, 640, 85);
-    imgLogo = new app::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/help/guida_banner.svg"), shpLogo);
+    ui::Place(shpLogo, 0, 0, 640, 85);
+    imgLogo = new ui::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/help/guida_banner.svg"), shpLogo);
     imgLogo->setAccessibleName(QStringLiteral("Guida all'utilizzo del software"));
-    app::Place(imgLogo, 26, 8, 587, 69);
+    ui::Place(imgLogo, 26, 8, 587, 69);
 
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), panContainer);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
@@ -51,11 +51,11 @@ TfrmGuida::TfrmGuida(app::Screens& screens, QWidget* owner)
     txtGuida->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     txtGuida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtGuida->setAccessibleName(QStringLiteral("Testo della guida"));
-    app::Place(txtGuida, 7, 135, 625, 350);
+    ui::Place(txtGuida, 7, 135, 625, 350);
 
-    imgPDF = new app::PictureButton(QStringLiteral("imgPDF"), QStringLiteral(":/help/pdf.svg"),
-                                    QStringLiteral("Guida in formato PDF"), panContainer);
-    app::Place(imgPDF, 7, 507, 27, 27);
+    imgPDF = new ui::PictureButton(QStringLiteral("imgPDF"), QStringLiteral(":/help/pdf.svg"),
+                                   QStringLiteral("Guida in formato PDF"), panContainer);
+    ui::Place(imgPDF, 7, 507, 27, 27);
 
     lnkWeb = new LinkText(QStringLiteral("lnkWeb"), QStringLiteral("Visualizza guida in formato PDF"),
                           QStringLiteral("Visualizza guida in formato PDF"), panContainer);
@@ -76,7 +76,7 @@ bool TfrmGuida::eventFilter(QObject* watched, QEvent* event)
         lblTitolo->removeEventFilter(this);
         lblTitolo->adjustSize();
     }
-    return app::FixedDialogScreen::eventFilter(watched, event);
+    return ui::FixedDialogScreen::eventFilter(watched, event);
 }
 
 void TfrmGuida::ShowTopic(const QString& title, const QString& body)
@@ -93,7 +93,7 @@ void TfrmGuida::btnChiudiClick()
 
 void TfrmGuida::lnkWebClick()
 {
-    TMisc::Open(QStringLiteral("\"") + app::ProgramFolder() + QStringLiteral("Guida.pdf\""));
+    TMisc::Open(QStringLiteral("\"") + base::ProgramFolder() + QStringLiteral("Guida.pdf\""));
 }
 
 } // namespace help

@@ -1,33 +1,33 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "ui/ScreenWindows.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace app {
+namespace ui {
 class Picture;
 class PictureButton;
 class Rect;
-} // namespace app
+} // namespace ui
 
 namespace help {
 
 class LinkText;
 
 // The help window: one topic's title and body, and a link to the PDF user guide.
-class TfrmGuida : public app::FixedDialogScreen {
+class TfrmGuida : public ui::FixedDialogScreen {
     Q_OBJECT
 public:
-    explicit TfrmGuida(app::Screens& screens, QWidget* owner = nullptr);
+    explicit TfrmGuida(ui::ScreenRegistry& screens, QWidget* owner = nullptr);
 
     QWidget* panContainer = nullptr;
-    app::Rect* shpLogo = nullptr;
-    app::Picture* imgLogo = nullptr;
+    ui::Rect* shpLogo = nullptr;
+    ui::Picture* imgLogo = nullptr;
     QLabel* lblTitolo = nullptr;
     QPlainTextEdit* txtGuida = nullptr;
-    app::PictureButton* imgPDF = nullptr;
+    ui::PictureButton* imgPDF = nullptr;
     LinkText* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;
 

@@ -1,14 +1,6 @@
 #include "help/HelpTopics.h"
 
-#include "app/Dialogs.h"
-#include "help/Guida.h"
-#include "help/Info.h"
-#include "help/Maker.h"
-#include "help/OpenURL.h"
-#include "help/Splash.h"
-
 #include <array>
-#include <memory>
 
 namespace help {
 
@@ -48,15 +40,6 @@ const std::array<QString, kHelpParagraphCount>& Paragraphs()
         QStringLiteral("Vetrinalia è quindi lo strumento ideale per le ditte che vogliono avvalersi del proprio computer per creare in pochi secondi brochure e depliant pubblicitari con listini prezzi dei propri articoli rendendo più professionale l'immagine aziendale. L'utente rimarrà piacevolmente sorpreso nel constatare come il software richieda tempi di apprendimento praticamente nulli."),
     };
     return paragraphs;
-}
-
-// Shows a fresh dialog owned by owner modally and discards it when it has closed.
-template <typename Dialog, typename Prepare>
-void RunFresh(app::Screens& screens, QWidget* owner, Prepare prepare)
-{
-    auto dialog = std::make_unique<Dialog>(screens, owner);
-    prepare(*dialog);
-    app::Seam().runModal(*dialog);
 }
 
 } // namespace
@@ -109,28 +92,6 @@ QString HelpTopicBody(HelpTopic topic)
     for (int number : HelpTopicParagraphs(topic))
         paragraphs.append(HelpParagraph(number));
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
-}
-
-void ShowHelpTopic(app::Screens& screens, QWidget* owner, HelpTopic topic)
-{
-    RunFresh<TfrmGuida>(screens, owner, [topic](TfrmGuida& dialog) {
-        dialog.ShowTopic(HelpTopicTitle(topic), HelpTopicBody(topic));
-    });
-}
-
-void OpenInfo(app::Screens& screens, QWidget* owner)
-{
-    RunFresh<TfrmInfo>(screens, owner, [](TfrmInfo&) {});
-}
-
-void OpenSplash(app::Screens& screens, QWidget* owner)
-{
-    RunFresh<TfrmSplash>(screens, owner, [](TfrmSplash&) {});
-}
-
-void OpenWebSite()
-{
-    TMisc::Open(MakerWebSite());
 }
 
 } // namespace help

@@ -1,6 +1,6 @@
 #include "help/Info.h"
 
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 #include "help/LinkText.h"
 #include "help/Maker.h"
 #include "help/OpenURL.h"
@@ -29,40 +29,40 @@ QLabel* MakeText(const QString& name, const QString& text, const QString& descri
 
 } // namespace
 
-TfrmInfo::TfrmInfo(app::Screens& screens, QWidget* owner)
-    : app::FixedDialogScreen(screens, QStringLiteral("frmInfo"), QStringLiteral(" Informazioni su Vetrinalia"), QSize(473, 579),
+TfrmInfo::TfrmInfo(ui::ScreenRegistry& screens, QWidget* owner)
+    : ui::FixedDialogScreen(screens, QStringLiteral("frmInfo"), QStringLiteral(" Informazioni su Vetrinalia"), QSize(473, 579),
                              QColor(0x46, 0x82, 0xB4), Qt::white, Centre::Screen, owner)
 {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    app::Place(panContainer, 15, 15, 443, 490);
+    ui::Place(panContainer, 15, 15, 443, 490);
 
-    shpSfondo = new app::Rect(QStringLiteral("shpSfondo"), Qt::white, panContainer);
+    shpSfondo = new ui::Rect(QStringLiteral("shpSfondo"), Qt::white, panContainer);
     shpSfondo->setBorder(QColor(0x84, 0xAD, 0xD0));
-    app::Place(shpSfondo, 0, 0, 443, 74);
-    imgLogo = new app::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/help/info_banner.svg"), shpSfondo);
+    ui::Place(shpSfondo, 0, 0, 443, 74);
+    imgLogo = new ui::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/help/info_banner.svg"), shpSfondo);
     imgLogo->setAccessibleName(QStringLiteral("Informazioni sul programma"));
-    app::Place(imgLogo, 25, 10, 392, 54);
+    ui::Place(imgLogo, 25, 10, 392, 54);
 
-    shpDettagli = new app::Rect(QStringLiteral("shpDettagli"), Qt::white, panContainer);
+    shpDettagli = new ui::Rect(QStringLiteral("shpDettagli"), Qt::white, panContainer);
     shpDettagli->setBorder(QColor(0x84, 0xAD, 0xD0));
-    app::Place(shpDettagli, 0, 86, 443, 404);
+    ui::Place(shpDettagli, 0, 86, 443, 404);
 
-    icoProdotto = new app::Picture(QStringLiteral("icoProdotto"), QStringLiteral(":/help/info_product.svg"), shpDettagli);
+    icoProdotto = new ui::Picture(QStringLiteral("icoProdotto"), QStringLiteral(":/help/info_product.svg"), shpDettagli);
     icoProdotto->setAccessibleName(QStringLiteral("Volantino offerte"));
-    app::Place(icoProdotto, 18, 18, 72, 84);
+    ui::Place(icoProdotto, 18, 18, 72, 84);
 
     const QColor ink(0x1F, 0x3A, 0x5F);
     QFont titleFont(QStringLiteral("Verdana"), 20);
     titleFont.setBold(true);
     lblProdotto = MakeText(QStringLiteral("lblProdotto"), QStringLiteral("Vetrinalia"), QStringLiteral("Nome del programma"),
                            titleFont, QColor(0xB2, 0x22, 0x22), shpDettagli);
-    app::Place(lblProdotto, 106, 26, 320, 36);
+    ui::Place(lblProdotto, 106, 26, 320, 36);
     QFont versionFont(QStringLiteral("Verdana"), 11);
     versionFont.setBold(true);
     lblVersione = MakeText(QStringLiteral("lblVersione"), QStringLiteral("Versione ") + ProductVersion(),
                            QStringLiteral("Versione del programma"), versionFont, QColor(0x1F, 0x4E, 0x79), shpDettagli);
-    app::Place(lblVersione, 108, 64, 320, 24);
+    ui::Place(lblVersione, 108, 64, 320, 24);
 
     const QFont textFont(QStringLiteral("Verdana"), 10);
     lblDescrizione = MakeText(
@@ -71,7 +71,7 @@ TfrmInfo::TfrmInfo(app::Screens& screens, QWidget* owner)
                        "e i dati degli articoli proposti ai clienti. Ogni volantino è un archivio nella cartella del "
                        "programma: copiare la cartella basta per farne una copia di sicurezza."),
         QStringLiteral("Descrizione del programma"), textFont, ink, shpDettagli);
-    app::Place(lblDescrizione, 18, 118, 407, 96);
+    ui::Place(lblDescrizione, 18, 118, 407, 96);
 
     lblLicenza = MakeText(
         QStringLiteral("lblLicenza"),
@@ -79,7 +79,7 @@ TfrmInfo::TfrmInfo(app::Screens& screens, QWidget* owner)
                        "modificato e ridistribuito liberamente, anche per scopi commerciali, purché sia mantenuta "
                        "la nota di copyright e di licenza."),
         QStringLiteral("Licenza del programma"), textFont, ink, shpDettagli);
-    app::Place(lblLicenza, 18, 222, 407, 80);
+    ui::Place(lblLicenza, 18, 222, 407, 80);
 
     lblContatti = MakeText(
         QStringLiteral("lblContatti"),
@@ -87,14 +87,14 @@ TfrmInfo::TfrmInfo(app::Screens& screens, QWidget* owner)
                        "sull'indirizzo di posta elettronica qui sotto. Sito web: ")
             + MakerWebHost(),
         QStringLiteral("Come contattare il produttore"), textFont, ink, shpDettagli);
-    app::Place(lblContatti, 18, 310, 407, 80);
+    ui::Place(lblContatti, 18, 310, 407, 80);
 
     btnChiudi = MakeCloseButton(this, 12, QRect(297, 523, 161, 41));
     connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
 
-    imgEmail = new app::PictureButton(QStringLiteral("imgEmail"), QStringLiteral(":/help/email.svg"),
+    imgEmail = new ui::PictureButton(QStringLiteral("imgEmail"), QStringLiteral(":/help/email.svg"),
                                       QStringLiteral("Scrivi al produttore"), this);
-    app::Place(imgEmail, 15, 536, 23, 16);
+    ui::Place(imgEmail, 15, 536, 23, 16);
 
     lnkWeb = new LinkText(QStringLiteral("lnkWeb"), MakerEmail(), QStringLiteral("Scrivi al produttore"), this);
     lnkWeb->setAccessibleDescription(QStringLiteral("Indirizzo di posta elettronica del produttore"));

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "ui/ScreenWindows.h"
 
 class QLabel;
 class QPushButton;
 
-namespace app {
+namespace ui {
 class Picture;
 class PictureButton;
 class Rect;
-} // namespace app
+} // namespace ui
 
 namespace help {
 
@@ -17,22 +17,22 @@ class LinkText;
 
 // The information screen: what the program is, its licence, and a link that starts an
 // e-mail to the maker.
-class TfrmInfo : public app::FixedDialogScreen {
+class TfrmInfo : public ui::FixedDialogScreen {
     Q_OBJECT
 public:
-    explicit TfrmInfo(app::Screens& screens, QWidget* owner = nullptr);
+    explicit TfrmInfo(ui::ScreenRegistry& screens, QWidget* owner = nullptr);
 
     QWidget* panContainer = nullptr;
-    app::Rect* shpSfondo = nullptr;
-    app::Picture* imgLogo = nullptr;
-    app::Rect* shpDettagli = nullptr;
-    app::Picture* icoProdotto = nullptr;
+    ui::Rect* shpSfondo = nullptr;
+    ui::Picture* imgLogo = nullptr;
+    ui::Rect* shpDettagli = nullptr;
+    ui::Picture* icoProdotto = nullptr;
     QLabel* lblProdotto = nullptr;
     QLabel* lblVersione = nullptr;
     QLabel* lblDescrizione = nullptr;
     QLabel* lblLicenza = nullptr;
     QLabel* lblContatti = nullptr;
-    app::PictureButton* imgEmail = nullptr;
+    ui::PictureButton* imgEmail = nullptr;
     LinkText* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;
 

@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "app/Widgets.h"
+#include "ui/Widgets.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -46,11 +46,11 @@ bool LinkText::event(QEvent* event)
     return QLabel::event(event);
 }
 
-void LinkText::attachIcon(app::PictureButton* icon)
+void LinkText::attachIcon(ui::PictureButton* icon)
 {
-    connect(icon, &app::PictureButton::pressed, this, &LinkText::press);
-    connect(icon, &app::PictureButton::released, this, &LinkText::release);
-    connect(icon, &app::PictureButton::clicked, this, &LinkText::activate);
+    connect(icon, &ui::PictureButton::pressed, this, &LinkText::press);
+    connect(icon, &ui::PictureButton::released, this, &LinkText::release);
+    connect(icon, &ui::PictureButton::clicked, this, &LinkText::activate);
 }
 
 QColor LinkText::colour() const

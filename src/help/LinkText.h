@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QLabel>
 
-namespace app {
+namespace ui {
 class PictureButton;
 }
 
@@ -23,7 +23,7 @@ public:
     LinkText(const QString& name, const QString& text, const QString& accessibleName, QWidget* parent);
 
     // The icon beside the link acts as the link.
-    void attachIcon(app::PictureButton* icon);
+    void attachIcon(ui::PictureButton* icon);
 
     // Places the link with its left edge at x and its middle at centreY. The link takes
     // the size of its text when it is first shown: laying the text out needs its font,

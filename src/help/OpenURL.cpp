@@ -1,7 +1,7 @@
 #include "help/OpenURL.h"
 
-#include "app/Dialogs.h"
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
+#include "ui/Dialogs.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -28,8 +28,7 @@ bool HasScheme(const QString& text)
 bool IsLocalPath(const QString& text)
 {
     static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:[\\\\/]"));
-    return QDir::isAbsolutePath(text) || text.startsWith(QLatin1String("\\\\"))
-        || drive.match(text).hasMatch();
+    return QDir::isAbsolutePath(text) || text.startsWith(QLatin1String("\\\\")) || drive.match(text).hasMatch();
 }
 
 } // namespace
@@ -53,7 +52,7 @@ QUrl TMisc::CommandUrl(const QString& sCommand)
     }
     // A file of the program folder named on its own, or a bare host name such as
     // www.example.org.
-    return QUrl::fromUserInput(text, app::ProgramFolder());
+    return QUrl::fromUserInput(text, base::ProgramFolder());
 }
 
 void TMisc::Open(const QString& sCommand)
@@ -61,7 +60,7 @@ void TMisc::Open(const QString& sCommand)
     const QUrl url = CommandUrl(sCommand);
     if (url.isEmpty())
         return;
-    app::Seam().openUrl(url);
+    ui::Seam().openUrl(url);
 }
 
 } // namespace help

@@ -1,34 +1,34 @@
 #include "help/Splash.h"
 
-#include "app/Widgets.h"
 #include "help/LinkText.h"
 #include "help/Maker.h"
 #include "help/OpenURL.h"
+#include "ui/Widgets.h"
 
 #include <QPushButton>
 
 namespace help {
 
-TfrmSplash::TfrmSplash(app::Screens& screens, QWidget* owner)
-    : app::FixedDialogScreen(screens, QStringLiteral("frmSplash"), QStringLiteral(" Vetrinalia - ") + MakerNotice(),
-                             QSize(661, 467), Qt::white, QColor(0x35, 0x25, 0x25), Centre::Owner, owner)
+TfrmSplash::TfrmSplash(ui::ScreenRegistry& screens, QWidget* owner)
+    : ui::FixedDialogScreen(screens, QStringLiteral("frmSplash"), QStringLiteral(" Vetrinalia - ") + MakerNotice(),
+                            QSize(661, 467), Qt::white, QColor(0x35, 0x25, 0x25), Centre::Owner, owner)
 {
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
-    app::Place(panContainer, 18, 14, 625, 438);
+    ui::Place(panContainer, 18, 14, 625, 438);
 
-    imgLogo = new app::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/help/splash_credits.svg"), panContainer);
+    imgLogo = new ui::Picture(QStringLiteral("imgLogo"), QStringLiteral(":/help/splash_credits.svg"), panContainer);
     imgLogo->setAccessibleName(QStringLiteral("Riconoscimenti di Vetrinalia"));
-    app::Place(imgLogo, 0, 0, 625, 380);
+    ui::Place(imgLogo, 0, 0, 625, 380);
 
     // A light strip keeps the dark blue link readable on the dark end of the gradient.
-    shpWeb = new app::Rect(QStringLiteral("shpWeb"), QColor(0xFF, 0xFF, 0xFF), QColor(0xE6, 0xE0, 0xDA), panContainer);
+    shpWeb = new ui::Rect(QStringLiteral("shpWeb"), QColor(0xFF, 0xFF, 0xFF), QColor(0xE6, 0xE0, 0xDA), panContainer);
     shpWeb->setBorder(QColor(0xB8, 0xA8, 0x98));
-    app::Place(shpWeb, 0, 394, 360, 44);
+    ui::Place(shpWeb, 0, 394, 360, 44);
 
-    imgWeb = new app::PictureButton(QStringLiteral("imgWeb"), QStringLiteral(":/help/web.svg"),
-                                    QStringLiteral("Sito web del produttore"), shpWeb);
-    app::Place(imgWeb, 4, 4, 39, 36);
+    imgWeb = new ui::PictureButton(QStringLiteral("imgWeb"), QStringLiteral(":/help/web.svg"),
+                                   QStringLiteral("Sito web del produttore"), shpWeb);
+    ui::Place(imgWeb, 4, 4, 39, 36);
 
     lnkWeb = new LinkText(QStringLiteral("lnkWeb"), MakerWebHost(), QStringLiteral("Sito web del produttore"), shpWeb);
     lnkWeb->setAccessibleDescription(QStringLiteral("Indirizzo del sito web del produttore"));

@@ -1,29 +1,29 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "ui/ScreenWindows.h"
 
 class QPushButton;
 
-namespace app {
+namespace ui {
 class Picture;
 class PictureButton;
 class Rect;
-} // namespace app
+} // namespace ui
 
 namespace help {
 
 class LinkText;
 
 // The splash screen: the maker's credits picture and a link to the maker's web site.
-class TfrmSplash : public app::FixedDialogScreen {
+class TfrmSplash : public ui::FixedDialogScreen {
     Q_OBJECT
 public:
-    explicit TfrmSplash(app::Screens& screens, QWidget* owner = nullptr);
+    explicit TfrmSplash(ui::ScreenRegistry& screens, QWidget* owner = nullptr);
 
     QWidget* panContainer = nullptr;
-    app::Picture* imgLogo = nullptr;
-    app::Rect* shpWeb = nullptr;
-    app::PictureButton* imgWeb = nullptr;
+    ui::Picture* imgLogo = nullptr;
+    ui::Rect* shpWeb = nullptr;
+    ui::PictureButton* imgWeb = nullptr;
     LinkText* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;
 

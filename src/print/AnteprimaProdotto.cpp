@@ -1,7 +1,7 @@
 #include "print/AnteprimaProdotto.h"
 
-#include "app/Dialogs.h"
-#include "app/Widgets.h"
+#include "ui/Dialogs.h"
+#include "ui/Widgets.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -30,19 +30,19 @@ protected:
     }
 };
 
-app::Picture* MakePicture(const QString& name, const QString& resource, const QString& accessibleName,
-                          const QString& description, QWidget* parent, const QRect& place)
+ui::Picture* MakePicture(const QString& name, const QString& resource, const QString& accessibleName,
+                         const QString& description, QWidget* parent, const QRect& place)
 {
-    auto* picture = new app::Picture(name, resource, parent);
+    auto* picture = new ui::Picture(name, resource, parent);
     picture->setAccessibleName(accessibleName);
     picture->setAccessibleDescription(description);
-    app::Place(picture, place.x(), place.y(), place.width(), place.height());
+    ui::Place(picture, place.x(), place.y(), place.width(), place.height());
     return picture;
 }
 
 } // namespace
 
-TfrmAnteprimaProdotto::TfrmAnteprimaProdotto(app::Screens& screens, QWidget* owner)
+TfrmAnteprimaProdotto::TfrmAnteprimaProdotto(ui::ScreenRegistry& screens, QWidget* owner)
     : ProductDialog(screens, QStringLiteral("frmAnteprimaProdotto"), QStringLiteral(" Anteprima di stampa"),
                     QStringLiteral("Mostra anteprima"), QStringLiteral("Mostra la pagina come verr\u00E0 stampata"),
                     owner)
@@ -55,10 +55,10 @@ TfrmAnteprimaProdotto::TfrmAnteprimaProdotto(app::Screens& screens, QWidget* own
     imgLogo01 = MakePicture(QStringLiteral("imgLogo01"), QStringLiteral(":/print/donna-lettura.svg"),
                             QStringLiteral("Ragazza che legge un libro"), QString(), this, QRect(280, 31, 51, 81));
     shpSepara = new SeparatorBar(this);
-    app::Place(shpSepara, 26, 122, 311, 6);
-    imgSezione04 = MakePicture(QStringLiteral("imgSezione04"), QStringLiteral(":/print/stampante-lente.svg"),
-                               QStringLiteral("Stampante con lente d'ingrandimento"), QString(), this,
-                               QRect(30, 142, 66, 69));
+    ui::Place(shpSepara, 26, 122, 311, 6);
+    imgSezione04 =
+        MakePicture(QStringLiteral("imgSezione04"), QStringLiteral(":/print/stampante-lente.svg"),
+                    QStringLiteral("Stampante con lente d'ingrandimento"), QString(), this, QRect(30, 142, 66, 69));
     icoInf02 = MakePicture(QStringLiteral("icoInf02"), QStringLiteral(":/print/anteprima-istruzioni.svg"),
                            QStringLiteral("Fare clic su Mostra anteprima per visualizzare il documento sullo "
                                           "schermo prima di eseguire la stampa su carta."),
@@ -69,7 +69,7 @@ TfrmAnteprimaProdotto::TfrmAnteprimaProdotto(app::Screens& screens, QWidget* own
 
 void TfrmAnteprimaProdotto::deliver(report::Report& report)
 {
-    app::Seam().showPreview(this, report);
+    ui::Seam().showPreview(this, report);
 }
 
 } // namespace print

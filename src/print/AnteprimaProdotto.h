@@ -2,10 +2,10 @@
 
 #include "print/ProductDialog.h"
 
-namespace app {
+namespace ui {
 class Picture;
 class Rect;
-} // namespace app
+} // namespace ui
 
 namespace print {
 
@@ -13,13 +13,13 @@ namespace print {
 class TfrmAnteprimaProdotto : public ProductDialog {
     Q_OBJECT
 public:
-    explicit TfrmAnteprimaProdotto(app::Screens& screens, QWidget* owner = nullptr);
+    explicit TfrmAnteprimaProdotto(ui::ScreenRegistry& screens, QWidget* owner = nullptr);
 
-    app::Picture* icoInf01 = nullptr;
-    app::Picture* imgLogo01 = nullptr;
+    ui::Picture* icoInf01 = nullptr;
+    ui::Picture* imgLogo01 = nullptr;
     QWidget* shpSepara = nullptr;
-    app::Picture* imgSezione04 = nullptr;
-    app::Picture* icoInf02 = nullptr;
+    ui::Picture* imgSezione04 = nullptr;
+    ui::Picture* icoInf02 = nullptr;
 
 protected:
     void deliver(report::Report& report) override;

@@ -120,11 +120,11 @@ PageTemplate PageTemplate::FromJson(const QByteArray& json)
     report::Page& page = result.m_page;
     page.name = Text(pageObject, "name");
     page.paperSize = QSizeF(Number(pageObject, "paperWidth"), Number(pageObject, "paperHeight"));
-    page.orientation = Text(pageObject, "orientation") == QLatin1String("landscape") ? QPageLayout::Landscape
-                                                                                     : QPageLayout::Portrait;
+    page.orientation =
+        Text(pageObject, "orientation") == QLatin1String("landscape") ? QPageLayout::Landscape : QPageLayout::Portrait;
     const QJsonObject margins = pageObject.value(QLatin1String("margins")).toObject();
-    page.margins = QMarginsF(Number(margins, "left"), Number(margins, "top"), Number(margins, "right"),
-                             Number(margins, "bottom"));
+    page.margins =
+        QMarginsF(Number(margins, "left"), Number(margins, "top"), Number(margins, "right"), Number(margins, "bottom"));
 
     const QJsonObject slots = root.value(QLatin1String("slots")).toObject();
     const QString letters = Text(slots, "letters");
@@ -190,6 +190,14 @@ void FillPageTemplate(report::Report& report, const PageContent& content)
         setText(SlotObjectName(QStringLiteral("txtPrezzo"), slot), PrintedPrice(values.prezzo));
     }
     setText(QStringLiteral("txtPagina"), content.pageNumber);
+}
+
+report::Report PreparePage(const PageTemplate& pageTemplate, const PageContent& content)
+{
+    report::Report report = pageTemplate.CreateReport();
+    FillPageTemplate(report, content);
+    report.prepare();
+    return report;
 }
 
 } // namespace print

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "print/PageContent.h"
 #include "report/Report.h"
 
-#include <QImage>
 #include <QString>
 
-#include <array>
 #include <stdexcept>
 
 namespace print {
-
-inline constexpr int kSlotCount = 8;
 
 // The template resource could not be read or does not describe a page.
 class TemplateError : public std::runtime_error {
@@ -42,22 +39,6 @@ private:
 // Names of a slot's objects (slot 0..7 = A..H).
 QString SlotObjectName(const QString& role, int slot);
 
-// What one printed page shows, taken from the editor or from an archive record.
-struct SlotContent {
-    QImage picture;
-    QString nome;
-    QString um;
-    QString caratteristiche;
-    QString codice;
-    QString prezzo;
-};
-
-struct PageContent {
-    QString title;
-    std::array<SlotContent, kSlotCount> slots;
-    QString pageNumber; // the bare number; empty for a page not yet saved
-};
-
 // The price as printed: the euro sign and two spaces before the text, which is used as it is.
 QString PrintedPrice(const QString& price);
 
@@ -65,5 +46,8 @@ QString PrintedPrice(const QString& price);
 // then slot by slot A to H the picture, name, appearance, features, code and price, last the
 // page number. Every object is found by its name; texts are set whole, pictures copied.
 void FillPageTemplate(report::Report& report, const PageContent& content);
+
+// A report on the template filled with content and laid out, ready to be drawn.
+report::Report PreparePage(const PageTemplate& pageTemplate, const PageContent& content);
 
 } // namespace print

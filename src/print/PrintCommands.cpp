@@ -1,14 +1,9 @@
 #include "print/PrintCommands.h"
 
-#include "app/Dialogs.h"
-#include "app/Text.h"
-#include "editor/ListinoPrezzi.h"
-#include "editor/PhotoBox.h"
 #include "print/AnteprimaProdotto.h"
 #include "print/StampaProdotto.h"
 #include "storage/PhotoStore.h"
-
-#include <QLabel>
+#include "ui/Dialogs.h"
 
 #include <memory>
 
@@ -17,57 +12,59 @@ namespace print {
 namespace {
 
 template <typename Dialog>
-void RunDialog(editor::TfrmListinoPrezzi& editor)
+void RunDialog(ui::ScreenRegistry& screens, QWidget* owner, const PageContent& page)
 {
-    // The preview pictures are named per flyer, not per page: only a picture written by this
-    // command is read back, so a slot whose write failed never shows an older page's photo.
-    ReloadPreviewPictures(editor, WritePreviewPictures(editor));
-    auto dialog = std::make_unique<Dialog>(editor.screens(), &editor);
-    app::Seam().runModal(*dialog);
+    auto dialog = std::make_unique<Dialog>(screens, owner);
+    dialog->setPage(page);
+    ui::Seam().runModal(*dialog);
 }
 
 } // namespace
 
-SlotSet WritePreviewPictures(editor::TfrmListinoPrezzi& editor)
+SlotSet WritePreviewPictures(const PageContent& page)
 {
     SlotSet written;
     storage::PhotoFolderPath();
-    const QString title = app::TrimBlanks(editor.lblNome->text());
-    for (int slot = 0; slot < 8; ++slot) {
-        const QString path = storage::PreviewPicturePath(title, storage::SlotLetter(slot));
-        if (!storage::SavePhoto(editor.imgFoto(slot)->picture(), path))
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const QString path = storage::PreviewPicturePath(page.title, storage::SlotLetter(slot));
+        if (!storage::SavePhoto(page.slots[slot].picture, path))
             break;
         written.set(slot);
     }
     return written;
 }
 
-SlotSet ReloadPreviewPictures(editor::TfrmListinoPrezzi& editor, SlotSet slots)
+ReloadedPictures ReloadPreviewPictures(PageContent& page, SlotSet slots)
 {
-    SlotSet reloaded;
+    ReloadedPictures reloaded;
     storage::PhotoFolderPath();
-    const QString title = app::TrimBlanks(editor.lblNome->text());
-    for (int slot = 0; slot < 8; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         if (!slots.test(slot))
             continue;
         const std::optional<QImage> picture =
-            storage::LoadPhoto(storage::PreviewPicturePath(title, storage::SlotLetter(slot)));
+            storage::LoadPhoto(storage::PreviewPicturePath(page.title, storage::SlotLetter(slot)));
         if (!picture)
             break;
-        editor.imgFoto(slot)->setPicture(*picture);
-        reloaded.set(slot);
+        page.slots[slot].picture = *picture;
+        reloaded.pictures[slot] = *picture;
+        reloaded.slots.set(slot);
     }
     return reloaded;
 }
 
-void RunPreviewCommand(editor::TfrmListinoPrezzi& editor)
+ReloadedPictures PreparePreviewPictures(PageContent& page)
 {
-    RunDialog<TfrmAnteprimaProdotto>(editor);
+    return ReloadPreviewPictures(page, WritePreviewPictures(page));
 }
 
-void RunPrintCommand(editor::TfrmListinoPrezzi& editor)
+void RunPreviewDialog(ui::ScreenRegistry& screens, QWidget* owner, const PageContent& page)
 {
-    RunDialog<TfrmStampaProdotto>(editor);
+    RunDialog<TfrmAnteprimaProdotto>(screens, owner, page);
+}
+
+void RunPrintDialog(ui::ScreenRegistry& screens, QWidget* owner, const PageContent& page)
+{
+    RunDialog<TfrmStampaProdotto>(screens, owner, page);
 }
 
 } // namespace print

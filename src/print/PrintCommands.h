@@ -1,9 +1,13 @@
 #pragma once
 
+#include "print/PageContent.h"
+
 #include <bitset>
 
-namespace editor {
-class TfrmListinoPrezzi;
+class QWidget;
+
+namespace ui {
+class ScreenRegistry;
 }
 
 namespace print {
@@ -11,16 +15,26 @@ namespace print {
 // Which of the slots A..H (bits 0..7) a step handled.
 using SlotSet = std::bitset<8>;
 
-// The editor's eight pictures become preview pictures on disk, stretched to 366 x 274, in
-// the order A to H; the first failure ends the step. Returns the slots written.
-SlotSet WritePreviewPictures(editor::TfrmListinoPrezzi& editor);
-// The editor's images show the preview pictures of the given slots again, A to H; the first
-// failure ends the step. A slot left out, or not reached, keeps the picture it had.
-SlotSet ReloadPreviewPictures(editor::TfrmListinoPrezzi& editor, SlotSet slots);
+// What the preview pictures step read back: the slots, and their pictures.
+struct ReloadedPictures {
+    SlotSet slots;
+    storage::SlotPictures pictures;
+};
 
-// The editor's Anteprima and Stampa commands: preview pictures, then a fresh modal dialog
-// owned by the editor, destroyed when it closes.
-void RunPreviewCommand(editor::TfrmListinoPrezzi& editor);
-void RunPrintCommand(editor::TfrmListinoPrezzi& editor);
+// The page's eight pictures become preview pictures on disk, stretched to 366 x 274, in
+// the order A to H; the first failure ends the step. Returns the slots written.
+SlotSet WritePreviewPictures(const PageContent& page);
+// The page's pictures of the given slots become their preview pictures read back, A to H;
+// the first failure ends the step. A slot left out, or not reached, keeps its picture.
+ReloadedPictures ReloadPreviewPictures(PageContent& page, SlotSet slots);
+// Both steps: the page then prints the preview pictures. The preview pictures are named
+// per flyer, not per page: only a picture written by this step is read back, so a slot
+// whose write failed never shows an older page's photo.
+ReloadedPictures PreparePreviewPictures(PageContent& page);
+
+// The Anteprima and Stampa dialogs on a page: fresh, modal, owned by owner, destroyed when
+// they close.
+void RunPreviewDialog(ui::ScreenRegistry& screens, QWidget* owner, const PageContent& page);
+void RunPrintDialog(ui::ScreenRegistry& screens, QWidget* owner, const PageContent& page);
 
 } // namespace print

@@ -1,16 +1,8 @@
 #include "print/ProductDialog.h"
 
-#include "app/Dialogs.h"
-#include "app/Screens.h"
-#include "app/Text.h"
-#include "app/Widgets.h"
-#include "editor/ListinoPrezzi.h"
-#include "editor/PhotoBox.h"
-#include "editor/PriceEdit.h"
-#include "print/PageTemplate.h"
+#include "ui/ErrorReport.h"
+#include "ui/Widgets.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace print {
@@ -33,25 +25,19 @@ QPushButton* MakeButton(const QString& name, const QString& text, const QString&
 
 } // namespace
 
-ProductDialog::ProductDialog(app::Screens& screens, const QString& objectName, const QString& caption,
+ProductDialog::ProductDialog(ui::ScreenRegistry& screens, const QString& objectName, const QString& caption,
                              const QString& actionText, const QString& actionDescription, QWidget* owner)
-    : app::FixedDialogScreen(screens, objectName, caption, QSize(364, 287), QColor(0x42, 0x7A, 0xA8), Qt::white,
-                             Centre::Owner, owner)
+    : ui::FixedDialogScreen(screens, objectName, caption, QSize(364, 287), QColor(0x42, 0x7A, 0xA8), Qt::white,
+                            Centre::Owner, owner)
 {
-    try {
-        m_report = PageTemplate::Load().CreateReport();
-    } catch (const TemplateError&) {
-        // Without its template the dialog still opens; the action then reports the fault.
-    }
-
-    shpSfondo = new app::Rect(QStringLiteral("shpSfondo"), Qt::white, this);
-    app::Place(shpSfondo, 18, 18, 326, 215);
+    shpSfondo = new ui::Rect(QStringLiteral("shpSfondo"), Qt::white, this);
+    ui::Place(shpSfondo, 18, 18, 326, 215);
 
     btnAnnulla = MakeButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"),
                             QStringLiteral("Chiude la finestra senza stampare"), this);
-    app::Place(btnAnnulla, 18, 243, 145, 28);
+    ui::Place(btnAnnulla, 18, 243, 145, 28);
     btnStampa = MakeButton(QStringLiteral("btnStampa"), actionText, actionDescription, this);
-    app::Place(btnStampa, 200, 243, 145, 28);
+    ui::Place(btnStampa, 200, 243, 145, 28);
     setTabOrder(btnAnnulla, btnStampa);
     btnAnnulla->setFocus();
 
@@ -59,33 +45,9 @@ ProductDialog::ProductDialog(app::Screens& screens, const QString& objectName, c
     connect(btnStampa, &QPushButton::clicked, this, &ProductDialog::btnStampaClick);
 }
 
-editor::TfrmListinoPrezzi* ProductDialog::pageEditor() const
+QString ProductDialog::TemplateErrorText()
 {
-    // The editor that opened the dialog; the registry's one for a dialog without owner.
-    if (auto* owner = qobject_cast<editor::TfrmListinoPrezzi*>(parentWidget()))
-        return owner;
-    return screens().frmListinoPrezzi;
-}
-
-void ProductDialog::FillPageTemplate()
-{
-    const editor::TfrmListinoPrezzi* source = pageEditor();
-    if (!source)
-        return;
-    const editor::TfrmListinoPrezzi& page = *source;
-    PageContent content;
-    content.title = app::TrimBlanks(page.lblNome->text());
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        SlotContent& values = content.slots[slot];
-        values.picture = page.imgFoto(slot)->picture();
-        values.nome = app::TrimBlanks(page.txtNome(slot)->text());
-        values.um = app::TrimBlanks(page.txtUM(slot)->text());
-        values.caratteristiche = app::TrimBlanks(page.txtCaratteristiche(slot)->text());
-        values.codice = app::TrimBlanks(page.txtCodice(slot)->text());
-        values.prezzo = app::TrimBlanks(page.txtPrezzo(slot)->text());
-    }
-    content.pageNumber = app::TrimBlanks(page.lblPosizione->text());
-    print::FillPageTemplate(m_report, content);
+    return QStringLiteral("Attenzione: il modello di stampa della pagina non \u00E8 disponibile.");
 }
 
 void ProductDialog::btnAnnullaClick()
@@ -95,14 +57,11 @@ void ProductDialog::btnAnnullaClick()
 
 void ProductDialog::btnStampaClick()
 {
-    if (m_report.page().textBoxes.empty()) {
-        app::ShowMessageBox(QStringLiteral("Attenzione: il modello di stampa della pagina non \u00E8 disponibile."),
-                            app::MessageKind::Error, this);
-    } else {
-        FillPageTemplate();
-        m_report.prepare();
-        deliver(m_report);
-    }
+    // The template is read for each use: a damaged one is reported, and the dialog closes.
+    ui::RunGuarded<TemplateError>(this, {TemplateErrorText(), ui::MessageKind::Error}, [this] {
+        report::Report report = PreparePage(PageTemplate::Load(m_templatePath), m_page);
+        deliver(report);
+    });
     close();
 }
 

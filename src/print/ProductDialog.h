@@ -1,36 +1,37 @@
 #pragma once
 
-#include "app/ScreenWindows.h"
+#include "print/PageContent.h"
+#include "print/PageTemplate.h"
 #include "report/Report.h"
+#include "ui/ScreenWindows.h"
 
 class QPushButton;
 
-namespace app {
+namespace ui {
 class Rect;
-}
-namespace editor {
-class TfrmListinoPrezzi;
 }
 
 namespace print {
 
 // What the preview and print dialogs share: the white panel, "Annulla" and the action
-// button, and the page template that the action button fills from the editor.
-class ProductDialog : public app::FixedDialogScreen {
+// button, and the page that the action button lays out on the page template.
+class ProductDialog : public ui::FixedDialogScreen {
     Q_OBJECT
 public:
-    ProductDialog(app::Screens& screens, const QString& objectName, const QString& caption,
+    ProductDialog(ui::ScreenRegistry& screens, const QString& objectName, const QString& caption,
                   const QString& actionText, const QString& actionDescription, QWidget* owner);
 
-    app::Rect* shpSfondo = nullptr;
+    ui::Rect* shpSfondo = nullptr;
     QPushButton* btnAnnulla = nullptr;
     QPushButton* btnStampa = nullptr;
 
-    // The page template of this dialog.
-    report::Report& repDocumento() { return m_report; }
+    // The page the action prints; a blank page until set.
+    void setPage(const PageContent& page) { m_page = page; }
+    const PageContent& page() const { return m_page; }
 
-    // Copies the editor's page as it stands on screen into the template.
-    void FillPageTemplate();
+    // Where the page template is read from; the one compiled in until set.
+    void setTemplatePath(const QString& path) { m_templatePath = path; }
+    static QString TemplateErrorText();
 
     void btnAnnullaClick();
     void btnStampaClick();
@@ -40,9 +41,8 @@ protected:
     virtual void deliver(report::Report& report) = 0;
 
 private:
-    editor::TfrmListinoPrezzi* pageEditor() const;
-
-    report::Report m_report;
+    PageContent m_page;
+    QString m_templatePath = PageTemplate::kResource;
 };
 
 } // namespace print

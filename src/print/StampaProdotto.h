@@ -2,7 +2,7 @@
 
 #include "print/ProductDialog.h"
 
-namespace app {
+namespace ui {
 class Picture;
 }
 
@@ -12,9 +12,9 @@ namespace print {
 class TfrmStampaProdotto : public ProductDialog {
     Q_OBJECT
 public:
-    explicit TfrmStampaProdotto(app::Screens& screens, QWidget* owner = nullptr);
+    explicit TfrmStampaProdotto(ui::ScreenRegistry& screens, QWidget* owner = nullptr);
 
-    app::Picture* imgLogo01 = nullptr;
+    ui::Picture* imgLogo01 = nullptr;
 
 protected:
     void deliver(report::Report& report) override;

@@ -16,8 +16,7 @@ namespace report {
 
 namespace {
 
-QAction* AddButton(QToolBar* bar, const QString& name, const QString& icon, const QString& text,
-                   const QString& tip)
+QAction* AddButton(QToolBar* bar, const QString& name, const QString& icon, const QString& text, const QString& tip)
 {
     QAction* action = bar->addAction(QIcon(icon), text);
     action->setObjectName(name);
@@ -58,9 +57,9 @@ PreviewWindow::PreviewWindow(const Report& report, QWidget* parent)
                                QStringLiteral("Stampa"), QStringLiteral("Stampa il documento"));
     QAction* zoom = AddButton(m_toolBar, QStringLiteral("cmdZoom"), QStringLiteral(":/print/preview-zoom.svg"),
                               QStringLiteral("Zoom"), QStringLiteral("Passa dalla pagina intera al 100 % e viceversa"));
-    QAction* full = AddButton(m_toolBar, QStringLiteral("cmdSchermoIntero"),
-                              QStringLiteral(":/print/preview-fullscreen.svg"), QStringLiteral("Schermo intero"),
-                              QStringLiteral("Mostra l'anteprima a schermo intero"));
+    QAction* full =
+        AddButton(m_toolBar, QStringLiteral("cmdSchermoIntero"), QStringLiteral(":/print/preview-fullscreen.svg"),
+                  QStringLiteral("Schermo intero"), QStringLiteral("Mostra l'anteprima a schermo intero"));
     QAction* close = AddButton(m_toolBar, QStringLiteral("cmdChiudi"), QStringLiteral(":/print/preview-close.svg"),
                                QStringLiteral("Chiudi"), QStringLiteral("Chiudi l'anteprima"));
     layout->addWidget(m_toolBar);

@@ -1,7 +1,7 @@
 #include "report/Printing.h"
 
-#include "app/Dialogs.h"
 #include "report/Report.h"
+#include "ui/Dialogs.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -45,15 +45,16 @@ bool PrintReport(QWidget* parent, const Report& report)
         return false;
     QPrinter printer(QPrinter::HighResolution);
     SetUpPrinter(printer, report);
-    if (!app::Seam().printDialog(parent, printer))
+    if (!ui::Seam().printDialog(parent, printer))
         return false;
     // The dialog may have changed the paper; the page is A4 and is printed from the corner.
     printer.setFullPage(true);
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 1)
         return false;
     if (!PrintPreparedPage(printer, report)) {
-        app::ShowMessageBox(QStringLiteral("Attenzione: non \u00E8 stato possibile stampare il documento sulla stampante scelta."),
-                            app::MessageKind::Error, parent);
+        ui::ShowMessageBox(
+            QStringLiteral("Attenzione: non \u00E8 stato possibile stampare il documento sulla stampante scelta."),
+            ui::MessageKind::Error, parent);
         return false;
     }
     return true;

@@ -36,8 +36,7 @@ public:
     DeviceMapping(const QPainter& painter, const Page& page)
         : m_scale(DevicePixelsPerMm(painter))
         , m_origin(page.printableArea().topLeft())
-    {
-    }
+    { }
 
     QRectF rect(const QRectF& mm) const
     {
@@ -149,8 +148,7 @@ const PictureBox* Page::findPictureBox(const QString& name) const
 Report::Report(const QString& name, const Page& page)
     : m_name(name)
     , m_page(page)
-{
-}
+{ }
 
 void Report::prepare()
 {

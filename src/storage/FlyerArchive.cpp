@@ -1,6 +1,6 @@
 #include "storage/FlyerArchive.h"
 
-#include "app/Text.h"
+#include "base/Text.h"
 
 #include <QDeadlineTimer>
 #include <QStringDecoder>
@@ -20,8 +20,7 @@ namespace storage {
 
 namespace {
 
-constexpr std::array<FieldLayout, 5> kFields{kCodiceField, kNomeField, kUmField, kCaratteristicheField,
-                                             kPrezzoField};
+constexpr std::array<FieldLayout, 5> kFields{kCodiceField, kNomeField, kUmField, kCaratteristicheField, kPrezzoField};
 
 const char* const kCodePage = "windows-1252";
 
@@ -50,7 +49,7 @@ const QString& fieldOf(const ProductSlot& slot, int field)
 
 QByteArray EncodeField(const QString& text, int maxLength)
 {
-    const QString trimmed = app::TrimBlanks(text);
+    const QString trimmed = base::TrimBlanks(text);
     {
         // Most texts convert whole.
         QStringEncoder encoder(kCodePage);
@@ -65,10 +64,8 @@ QByteArray EncodeField(const QString& text, int maxLength)
     // exactly one "?".
     QByteArray bytes;
     for (qsizetype i = 0; i < trimmed.size() && bytes.size() < maxLength;) {
-        const qsizetype width = (trimmed.at(i).isHighSurrogate() && i + 1 < trimmed.size()
-                                 && trimmed.at(i + 1).isLowSurrogate())
-            ? 2
-            : 1;
+        const qsizetype width =
+            (trimmed.at(i).isHighSurrogate() && i + 1 < trimmed.size() && trimmed.at(i + 1).isLowSurrogate()) ? 2 : 1;
         const QStringView character = QStringView(trimmed).mid(i, width);
         QStringEncoder encoder(kCodePage);
         QStringDecoder decoder(kCodePage);
@@ -86,7 +83,7 @@ QString DecodeField(QByteArrayView bytes)
     QStringDecoder decoder(kCodePage);
     if (!decoder.isValid())
         throw StorageError("code page windows-1252 not available");
-    return app::TrimBlanks(QString(decoder.decode(bytes)));
+    return base::TrimBlanks(QString(decoder.decode(bytes)));
 }
 
 QByteArray EncodePageRecord(const PageRecord& record, const QByteArray& base)
@@ -168,12 +165,11 @@ void FlyerArchive::lock(int timeoutMs)
 #ifdef Q_OS_WIN
         auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(m_file.handle()));
         OVERLAPPED whole{};
-        if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD,
-                       &whole))
+        if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &whole))
             return;
         const bool busy = GetLastError() == ERROR_LOCK_VIOLATION;
 #else
-        struct flock whole {};
+        struct flock whole { };
         whole.l_type = F_WRLCK;
         whole.l_whence = SEEK_SET;
         whole.l_start = 0;

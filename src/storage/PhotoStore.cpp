@@ -1,8 +1,8 @@
 #include "storage/PhotoStore.h"
 #include "storage/WholeWrites.h"
 
-#include "app/ProgramFolder.h"
-#include "app/Text.h"
+#include "base/ProgramFolder.h"
+#include "base/Text.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,12 +11,23 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSvgRenderer>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace storage {
 
+QString PhotoFolderIn(const QString& programFolder)
+{
+    return programFolder + QStringLiteral("Foto_Listino");
+}
+
 QString PhotoFolderPath()
 {
-    const QString folder = app::ProgramFolder() + QStringLiteral("Foto_Listino");
+    const QString folder = PhotoFolderIn(base::ProgramFolder());
     QDir().mkpath(folder);
     return folder;
 }
@@ -26,16 +37,34 @@ QChar SlotLetter(int slot)
     return QChar(char16_t(u'A' + slot));
 }
 
+QString SlotPhotoPath(const QString& photoFolder, const QString& title, QChar letter, const QString& position)
+{
+    return photoFolder + QDir::separator() + base::TrimBlanks(title) + QStringLiteral("_Foto_") + letter
+        + QLatin1Char('_') + base::TrimBlanks(position) + QStringLiteral(".jpg");
+}
+
 QString SlotPhotoPath(const QString& title, QChar letter, const QString& position)
 {
-    return PhotoFolderPath() + QDir::separator() + app::TrimBlanks(title) + QStringLiteral("_Foto_")
-        + letter + QLatin1Char('_') + app::TrimBlanks(position) + QStringLiteral(".jpg");
+    return SlotPhotoPath(PhotoFolderPath(), title, letter, position);
 }
 
 QString PreviewPicturePath(const QString& title, QChar letter)
 {
-    return PhotoFolderPath() + QDir::separator() + app::TrimBlanks(title) + QStringLiteral("_Anteprima_")
-        + letter + QStringLiteral(".jpg");
+    return PhotoFolderPath() + QDir::separator() + base::TrimBlanks(title) + QStringLiteral("_Anteprima_") + letter
+        + QStringLiteral(".jpg");
+}
+
+QImage DrawBlankPicture()
+{
+    QImage image(kBlankPictureSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QSvgRenderer renderer(QStringLiteral(":/editor/bianco.svg"));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kBlankPictureSize)));
+    painter.end();
+    return image;
 }
 
 QImage ScaleBitmap(const QImage& source, int width, int height)
@@ -180,8 +209,7 @@ std::optional<QImage> LoadPhoto(const QString& path)
     if (size <= 0 || size > qint64(kPhotoAllocationLimitMb) * 1024 * 1024)
         return std::nullopt;
     QByteArray bytes = file.read(size);
-    if (bytes.size() != size
-        || !PhotoLooksComplete(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()))
+    if (bytes.size() != size || !PhotoLooksComplete(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()))
         return std::nullopt;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -200,6 +228,35 @@ std::optional<QImage> LoadPhoto(const QString& path)
     if (!reader.read(&image) || image.isNull())
         return std::nullopt;
     return image;
+}
+
+std::array<bool, 8> SaveSlotPhotos(const SlotPictures& pictures, const QString& title, const QString& position)
+{
+    const QString folder = PhotoFolderPath();
+    std::array<bool, 8> stored{};
+    // Reducing eight camera photos is most of a save: the slots are shared out over the
+    // processor's cores.
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int s = next++; s < 8; s = next++)
+            stored[s] = SavePhoto(pictures[s], SlotPhotoPath(folder, title, SlotLetter(s), position));
+    };
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < qBound(1, QThread::idealThreadCount(), 8); ++i)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
+    return stored;
+}
+
+SlotPhotos LoadSlotPhotos(const QString& title, const QString& position)
+{
+    const QString folder = PhotoFolderPath();
+    SlotPhotos photos;
+    for (int s = 0; s < 8; ++s)
+        photos[s] = LoadPhoto(SlotPhotoPath(folder, title, SlotLetter(s), position));
+    return photos;
 }
 
 } // namespace storage

@@ -8,8 +8,8 @@
 #include "access/Crypt.h"
 #include "access/Password.h"
 #include "access/PasswordStore.h"
-#include "app/Avvio.h"
-#include "app/Screens.h"
+#include "start/Avvio.h"
+#include "support/ProgramScreens.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,8 +21,8 @@
 
 #include <memory>
 
-using accesso::TfrmCambiaPassword;
-using accesso::TfrmPassword;
+using login::TfrmCambiaPassword;
+using login::TfrmPassword;
 
 namespace {
 
@@ -47,24 +47,24 @@ const QString kChangeError = QStringLiteral(
 struct Run {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
-    std::unique_ptr<app::Screens> screens;
+    std::unique_ptr<testing::ProgramScreens> screens;
     TfrmPassword* login = nullptr;
     TfrmCambiaPassword* change = nullptr;
 
     explicit Run(const QByteArray& passwordFile = "; installato\r\n[Accesso]\r\nValore="
-                                                  + accesso::EncodePassword(QStringLiteral("CHIAVEINIZIALE")).toLatin1()
+                                                  + login::EncodePassword(QStringLiteral("CHIAVEINIZIALE")).toLatin1()
                                                   + "\r\n")
     {
         if (!passwordFile.isNull())
-            testing::WriteFile(accesso::PasswordFilePath(), passwordFile);
-        screens = std::make_unique<app::Screens>();
+            testing::WriteFile(login::PasswordFilePath(), passwordFile);
+        screens = std::make_unique<testing::ProgramScreens>();
         login = screens->frmPassword;
         change = screens->frmCambiaPassword;
         screens->showMainWindow();
         QApplication::setActiveWindow(login);
     }
 
-    QByteArray file() const { return testing::ReadFile(accesso::PasswordFilePath()); }
+    QByteArray file() const { return testing::ReadFile(login::PasswordFilePath()); }
 };
 
 void Type(QLineEdit* field, const QString& text)
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QVERIFY(run.login->isVisible());
         QVERIFY(!run.screens->frmAvvio->isVisible());
         QCOMPARE(run.file(), file);
-        QCOMPARE(QFileInfo::exists(accesso::PasswordFilePath()), !file.isNull());
+        QCOMPARE(QFileInfo::exists(login::PasswordFilePath()), !file.isNull());
     }
 
     void leavingTheLoginEndsTheProgram_data()
@@ -394,10 +394,10 @@ private Q_SLOTS:
         QApplication::setActiveWindow(run.login);
         QCOMPARE(run.login->txtPassword->text(), QString());
         QCOMPARE(QApplication::focusWidget(), run.login->txtPassword);
-        QCOMPARE(accesso::ReadStoredPassword(), QStringLiteral("NUOVA CHIAVE è"));
+        QCOMPARE(login::ReadStoredPassword(), QStringLiteral("NUOVA CHIAVE è"));
         QByteArray expected = before;
-        expected.replace(accesso::EncodePassword(QStringLiteral("CHIAVEINIZIALE")).toLatin1(),
-                         accesso::EncodePassword(QStringLiteral("NUOVA CHIAVE è")).toLatin1());
+        expected.replace(login::EncodePassword(QStringLiteral("CHIAVEINIZIALE")).toLatin1(),
+                         login::EncodePassword(QStringLiteral("NUOVA CHIAVE è")).toLatin1());
         QCOMPARE(run.file(), expected);
 
         // 5. The old password no longer opens; the new one does, in any ASCII case.
@@ -414,7 +414,7 @@ private Q_SLOTS:
         QVERIFY(!run.login->isVisible());
 
         // 6. After a restart too.
-        run.screens = std::make_unique<app::Screens>();
+        run.screens = std::make_unique<testing::ProgramScreens>();
         run.screens->showMainWindow();
         QApplication::setActiveWindow(run.screens->frmPassword);
         Type(run.screens->frmPassword->txtPassword, QStringLiteral("Nuova Chiave è"));
@@ -438,8 +438,8 @@ private Q_SLOTS:
         run.change->txtConferma->setText(longest + QStringLiteral(" "));
         QTest::mouseClick(run.change->cmdOK, Qt::LeftButton);
         QCOMPARE(run.dialogs.messageTexts(), QStringList{kChanged});
-        QCOMPARE(accesso::ReadStoredPassword(), accesso::NormalizedPassword(longest));
-        QVERIFY(accesso::PasswordMatches(longest, accesso::ReadStoredPassword()));
+        QCOMPARE(login::ReadStoredPassword(), login::NormalizedPassword(longest));
+        QVERIFY(login::PasswordMatches(longest, login::ReadStoredPassword()));
     }
 
     void failuresChangeNothing_data()
@@ -448,7 +448,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fullDisk");
         QTest::newRow("undecodable stored value") << QByteArray("[Accesso]\r\nValore=62:C\r\n") << false;
         QTest::newRow("write fails")
-            << QByteArray("[Accesso]\r\nValore=" + accesso::EncodePassword(QStringLiteral("CHIAVEINIZIALE")).toLatin1()
+            << QByteArray("[Accesso]\r\nValore=" + login::EncodePassword(QStringLiteral("CHIAVEINIZIALE")).toLatin1()
                           + "\r\n")
             << true;
     }

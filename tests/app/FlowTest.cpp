@@ -1,13 +1,13 @@
 #include "access/Password.h"
-#include "app/Avvio.h"
-#include "app/Screens.h"
-#include "app/Widgets.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
 #include "editor/ListinoPrezzi.h"
+#include "start/Avvio.h"
+#include "support/ProgramScreens.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
+#include "ui/Widgets.h"
 
 #include <QEventLoop>
 #include <QLabel>
@@ -58,12 +58,12 @@ class FlowTest : public QObject {
 private:
     std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<app::Screens> m_screens;
+    std::unique_ptr<testing::ProgramScreens> m_screens;
 
     QList<QWidget*> longLived() const
     {
-        return {m_screens->frmPassword, m_screens->frmAvvio, m_screens->frmCreaCatalogo,
-                m_screens->frmApriCatalogo, m_screens->frmListinoPrezzi};
+        return {m_screens->frmPassword, m_screens->frmAvvio, m_screens->frmCreaCatalogo, m_screens->frmApriCatalogo,
+                m_screens->frmListinoPrezzi};
     }
 
     QWidget* theVisibleScreen() const
@@ -79,9 +79,9 @@ private:
         return visible;
     }
 
-    app::PictureButton* avvioButton(const QString& name) const
+    ui::PictureButton* avvioButton(const QString& name) const
     {
-        return m_screens->frmAvvio->findChild<app::PictureButton*>(name);
+        return m_screens->frmAvvio->findChild<ui::PictureButton*>(name);
     }
 
     // Runs the application's event loop with trigger as its first event; true when the
@@ -108,7 +108,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestFolder>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_screens = std::make_unique<app::Screens>();
+        m_screens = std::make_unique<testing::ProgramScreens>();
         m_screens->frmAvvio->showScreen();
     }
 
@@ -136,7 +136,7 @@ private Q_SLOTS:
         HideWatcher watcher(m_screens->frmAvvio, [this] {
             return m_screens->frmCreaCatalogo->isVisible() || m_screens->frmApriCatalogo->isVisible();
         });
-        app::PictureButton* button = avvioButton(control);
+        ui::PictureButton* button = avvioButton(control);
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(theVisibleScreen());
@@ -167,7 +167,7 @@ private Q_SLOTS:
         if (how == QLatin1String("window"))
             screen->close();
         else
-            QTest::mouseClick(screen->findChild<app::PictureButton*>(how), Qt::LeftButton);
+            QTest::mouseClick(screen->findChild<ui::PictureButton*>(how), Qt::LeftButton);
         QCOMPARE(theVisibleScreen(), m_screens->frmAvvio);
         QCOMPARE(watcher.hidesWithNothingElseVisible, 0);
         QVERIFY(m_dialogs->messages.isEmpty());

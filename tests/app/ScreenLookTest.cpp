@@ -1,6 +1,6 @@
-#include "app/Avvio.h"
-#include "app/Screens.h"
-#include "app/Widgets.h"
+#include "start/Avvio.h"
+#include "support/ProgramScreens.h"
+#include "ui/Widgets.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
 #include "support/ScriptedDialogs.h"
@@ -63,14 +63,14 @@ class ScreenLookTest : public QObject {
 private:
     std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<app::Screens> m_screens;
+    std::unique_ptr<testing::ProgramScreens> m_screens;
 
 private Q_SLOTS:
     void init()
     {
         m_folder = std::make_unique<TestFolder>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_screens = std::make_unique<app::Screens>();
+        m_screens = std::make_unique<testing::ProgramScreens>();
     }
 
     void cleanup()
@@ -82,7 +82,7 @@ private Q_SLOTS:
 
     void startScreen()
     {
-        app::TfrmAvvio* screen = m_screens->frmAvvio;
+        start::TfrmAvvio* screen = m_screens->frmAvvio;
         screen->showScreen();
         QCOMPARE(screen->windowTitle(), QStringLiteral(" Vetrinalia"));
 
@@ -112,7 +112,7 @@ private Q_SLOTS:
             QCOMPARE(control->parentWidget(), panel);
             QCOMPARE(control->geometry(), row.place);
         }
-        for (auto* button : screen->findChildren<app::PictureButton*>()) {
+        for (auto* button : screen->findChildren<ui::PictureButton*>()) {
             QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
             QVERIFY(!button->accessibleName().isEmpty());
         }

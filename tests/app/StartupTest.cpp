@@ -4,8 +4,8 @@
 
 #include "access/CambiaPassword.h"
 #include "access/Password.h"
-#include "app/Avvio.h"
-#include "app/Screens.h"
+#include "start/Avvio.h"
+#include "support/ProgramScreens.h"
 #include "catalog/ApriCatalogo.h"
 #include "catalog/CreaCatalogo.h"
 #include "editor/ListinoPrezzi.h"
@@ -14,6 +14,7 @@
 #include "help/Splash.h"
 #include "print/AnteprimaProdotto.h"
 #include "print/StampaProdotto.h"
+#include "ui/Program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,7 +33,7 @@ private Q_SLOTS:
     void onlyTheLoginIsVisible()
     {
         testing::TestFolder folder;
-        app::Screens screens;
+        testing::ProgramScreens screens;
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
         screens.showMainWindow();
@@ -68,7 +69,7 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(bool, maximised);
         testing::TestFolder folder;
-        app::Screens screens;
+        testing::ProgramScreens screens;
         const QList<QWidget*> all{
             static_cast<QWidget*>(screens.frmPassword),
             static_cast<QWidget*>(screens.frmAnteprimaProdotto),
@@ -111,7 +112,7 @@ private Q_SLOTS:
     void numberSettingsUseTheComma()
     {
         testing::TestFolder folder;
-        app::Screens screens;
+        testing::ProgramScreens screens;
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
         QCOMPARE(QLocale().toString(1234.5, 'f', 2), QStringLiteral("1234,50"));
     }
@@ -119,10 +120,10 @@ private Q_SLOTS:
     void messageBoxesGoThroughTheSeam()
     {
         testing::ScriptedDialogs dialogs;
-        dialogs.answers = {app::MessageAnswer::No};
-        QCOMPARE(app::ShowMessageBox(QStringLiteral("Domanda"), app::MessageKind::Confirmation),
-                 app::MessageAnswer::No);
-        app::ShowPlainMessage(QStringLiteral("Testo"));
+        dialogs.answers = {ui::MessageAnswer::No};
+        QCOMPARE(ui::ShowMessageBox(QStringLiteral("Domanda"), ui::MessageKind::Confirmation),
+                 ui::MessageAnswer::No);
+        ui::ShowPlainMessage(QStringLiteral("Testo"));
         QCOMPARE(dialogs.messageTexts(), (QStringList{QStringLiteral("Domanda"), QStringLiteral("Testo")}));
         QVERIFY(dialogs.messages.at(1).plain);
     }
@@ -131,8 +132,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("warning") << int(app::MessageKind::Warning) << QStringList{QStringLiteral("OK"), QStringLiteral("Annulla")};
-        QTest::newRow("confirmation") << int(app::MessageKind::Confirmation) << QStringList{QStringLiteral("Sì"), QStringLiteral("No")};
+        QTest::newRow("warning") << int(ui::MessageKind::Warning) << QStringList{QStringLiteral("OK"), QStringLiteral("Annulla")};
+        QTest::newRow("confirmation") << int(ui::MessageKind::Confirmation) << QStringList{QStringLiteral("Sì"), QStringLiteral("No")};
     }
 
     void realMessageBoxCarriesItalianButtons()
@@ -153,15 +154,15 @@ private Q_SLOTS:
                 defaultButton = box->defaultButton()->text().remove(QLatin1Char('&'));
             box->defaultButton()->click();
         });
-        const app::MessageAnswer answer = app::QtModalSeam().messageBox(nullptr, QStringLiteral("Testo"),
-                                                                        app::MessageKind(kind));
+        const ui::MessageAnswer answer = ui::QtSeam().messageBox(nullptr, QStringLiteral("Testo"),
+                                                                        ui::MessageKind(kind));
         QApplication::removeTranslator(&translator);
         seen.sort();
         QStringList expected = buttons;
         expected.sort();
         QCOMPARE(seen, expected);
         QCOMPARE(defaultButton, buttons.first());
-        QCOMPARE(answer, kind == int(app::MessageKind::Confirmation) ? app::MessageAnswer::Yes : app::MessageAnswer::Ok);
+        QCOMPARE(answer, kind == int(ui::MessageKind::Confirmation) ? ui::MessageAnswer::Yes : ui::MessageAnswer::Ok);
     }
 };
 

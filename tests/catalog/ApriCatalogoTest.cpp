@@ -1,12 +1,12 @@
 #include "catalog/ApriCatalogo.h"
 
-#include "app/Avvio.h"
-#include "app/Screens.h"
-#include "app/Widgets.h"
 #include "editor/ListinoPrezzi.h"
+#include "start/Avvio.h"
+#include "support/ProgramScreens.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
+#include "ui/Widgets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,7 +44,7 @@ class ApriCatalogoTest : public QObject {
 private:
     std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<app::Screens> m_screens;
+    std::unique_ptr<testing::ProgramScreens> m_screens;
     catalog::TfrmApriCatalogo* m_screen = nullptr;
 
     void addFlyers(const QStringList& names)
@@ -78,7 +78,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestFolder>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_screens = std::make_unique<app::Screens>();
+        m_screens = std::make_unique<testing::ProgramScreens>();
         m_screen = m_screens->frmApriCatalogo;
     }
 
@@ -153,7 +153,8 @@ private Q_SLOTS:
         QVERIFY(!m_screen->isVisible());
         addFlyers({QStringLiteral("Autunno.lis")});
         showFromStart();
-        QCOMPARE(entries(m_screen->lstFiles), QStringList({QStringLiteral("Autunno.lis"), QStringLiteral("Estate.lis")}));
+        QCOMPARE(entries(m_screen->lstFiles),
+                 QStringList({QStringLiteral("Autunno.lis"), QStringLiteral("Estate.lis")}));
         QCOMPARE(m_screen->lblCreati->text(), QStringLiteral("Sono stati creati 2 volantini offerte."));
     }
 
@@ -183,11 +184,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("withFlyers");
         QTest::addColumn<bool>("remove");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("open, empty list") << false << false
-                                          << QStringLiteral("Attenzione: l'elenco non contiene nessun volantino.");
+        QTest::newRow("open, empty list")
+            << false << false << QStringLiteral("Attenzione: l'elenco non contiene nessun volantino.");
         QTest::newRow("open, nothing selected")
             << true << false
-            << QStringLiteral("Attenzione: selezionare il volantino dall'elenco prima di premere il pulsante Apri archivio.");
+            << QStringLiteral(
+                   "Attenzione: selezionare il volantino dall'elenco prima di premere il pulsante Apri archivio.");
         QTest::newRow("delete, empty list")
             << false << true << QStringLiteral("Attenzione: l'elenco non contiene nessun volantino offerte.");
         QTest::newRow("delete, nothing selected")
@@ -206,7 +208,7 @@ private Q_SLOTS:
         showFromStart();
         remove ? clickDelete() : clickOpen();
         QCOMPARE(m_dialogs->messageTexts(), QStringList{warning});
-        QCOMPARE(m_dialogs->messages.first().kind, app::MessageKind::Warning);
+        QCOMPARE(m_dialogs->messages.first().kind, ui::MessageKind::Warning);
         QVERIFY(m_screen->isVisible());
         QVERIFY(!m_screens->frmListinoPrezzi->isVisible());
         if (withFlyers)
@@ -240,8 +242,8 @@ private Q_SLOTS:
         select(QStringLiteral("Estate.lis"));
         clickDelete();
         QCOMPARE(m_dialogs->messageTexts(), QStringList({kConfirmDelete, kDeleted}));
-        QCOMPARE(m_dialogs->messages.at(0).kind, app::MessageKind::Confirmation);
-        QCOMPARE(m_dialogs->messages.at(1).kind, app::MessageKind::Information);
+        QCOMPARE(m_dialogs->messages.at(0).kind, ui::MessageKind::Confirmation);
+        QCOMPARE(m_dialogs->messages.at(1).kind, ui::MessageKind::Information);
         QVERIFY(!QFileInfo::exists(m_folder->file(QStringLiteral("Estate.lis"))));
         QVERIFY(QFileInfo::exists(photo));
         QVERIFY(QFileInfo::exists(preview));
@@ -271,7 +273,7 @@ private Q_SLOTS:
         addFlyers({QStringLiteral("Estate.lis")});
         showFromStart();
         select(QStringLiteral("Estate.lis"));
-        m_dialogs->answers.push_back(app::MessageAnswer::No);
+        m_dialogs->answers.push_back(ui::MessageAnswer::No);
         clickDelete();
         QCOMPARE(m_dialogs->messageTexts(), QStringList{kConfirmDelete});
         QCOMPARE(ReadFile(m_folder->file(QStringLiteral("Estate.lis"))), QByteArray(3696, 0));
@@ -288,9 +290,10 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(m_folder->file(QStringLiteral("Estate.lis"))));
         clickDelete();
         QCOMPARE(m_dialogs->messageTexts(),
-                 QStringList({kConfirmDelete, QStringLiteral("Attenzione: non è stato possibile eliminare il "
-                                                             "volantino offerte selezionato.")}));
-        QCOMPARE(m_dialogs->messages.at(1).kind, app::MessageKind::Warning);
+                 QStringList({kConfirmDelete,
+                              QStringLiteral("Attenzione: non è stato possibile eliminare il "
+                                             "volantino offerte selezionato.")}));
+        QCOMPARE(m_dialogs->messages.at(1).kind, ui::MessageKind::Warning);
         QCOMPARE(entries(m_screen->lstFiles), QStringList{QStringLiteral("Autunno.lis")});
         QCOMPARE(m_screen->lblCreati->text(), QStringLiteral("Sono stati creati 1 volantini offerte."));
     }

@@ -1,11 +1,11 @@
 #include "catalog/CreaCatalogo.h"
 
-#include "app/Avvio.h"
-#include "app/Screens.h"
-#include "app/Widgets.h"
+#include "start/Avvio.h"
+#include "support/ProgramScreens.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
+#include "ui/Widgets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,15 +23,15 @@ using testing::WriteFile;
 
 namespace {
 
-const QString kCreated = QStringLiteral(
-    "Il file di archivio relativo al nuovo volantino offerte è stato creato con successo.\r\n\r\n"
-    "E' ora possibile visualizzarlo nell'elenco dei volantini esistenti.");
+const QString kCreated =
+    QStringLiteral("Il file di archivio relativo al nuovo volantino offerte è stato creato con successo.\r\n\r\n"
+                   "E' ora possibile visualizzarlo nell'elenco dei volantini esistenti.");
 const QString kUsed = QStringLiteral(
     "Attenzione: il nome del volantino offerte indicato è già stato utilizzato in precedenza.\r\n\r\n"
     "Inserire un nome diverso oppure, se si desidera aprire un volantino offerte già creato, premere il pulsante "
     "Apri volantino esistente.");
-const QString kEmpty = QStringLiteral(
-    "Attenzione: per creare l'archivio è necessario indicare il nome del nuovo volantino offerte.");
+const QString kEmpty =
+    QStringLiteral("Attenzione: per creare l'archivio è necessario indicare il nome del nuovo volantino offerte.");
 const QString kRefused = QStringLiteral("Attenzione: il nome del volantino offerte contiene caratteri non ammessi.");
 
 // Types text one character at a time as key presses carrying that character.
@@ -58,7 +58,7 @@ class CreaCatalogoTest : public QObject {
 private:
     std::unique_ptr<TestFolder> m_folder;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<app::Screens> m_screens;
+    std::unique_ptr<testing::ProgramScreens> m_screens;
     catalog::TfrmCreaCatalogo* m_screen = nullptr;
 
     void showFromStart()
@@ -73,7 +73,7 @@ private Q_SLOTS:
     {
         m_folder = std::make_unique<TestFolder>();
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_screens = std::make_unique<app::Screens>();
+        m_screens = std::make_unique<testing::ProgramScreens>();
         m_screen = m_screens->frmCreaCatalogo;
     }
 
@@ -126,10 +126,10 @@ private Q_SLOTS:
 
     void confirm_data()
     {
-        QTest::addColumn<bool>("typed");          // typed key by key, or pasted
+        QTest::addColumn<bool>("typed"); // typed key by key, or pasted
         QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("fieldText");   // what the field holds before confirming
-        QTest::addColumn<QString>("created");     // archive file expected, empty for none
+        QTest::addColumn<QString>("fieldText"); // what the field holds before confirming
+        QTest::addColumn<QString>("created");   // archive file expected, empty for none
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("plain");
 
@@ -151,8 +151,8 @@ private Q_SLOTS:
                                        << kRefused << false;
         QTest::newRow("pasted slash") << false << QStringLiteral("a/b") << QStringLiteral("a/b") << QString()
                                       << kRefused << false;
-        QTest::newRow("pasted backslash") << false << QStringLiteral("a\\b") << QStringLiteral("a\\b") << QString()
-                                          << kRefused << false;
+        QTest::newRow("pasted backslash")
+            << false << QStringLiteral("a\\b") << QStringLiteral("a\\b") << QString() << kRefused << false;
         QTest::newRow("pasted control") << false << QStringLiteral("a\nb") << QStringLiteral("a\nb") << QString()
                                         << kRefused << false;
         const QString tooLong(250, QChar(0xE0)); // 500 bytes in UTF-8: longer than a file name may be
@@ -182,7 +182,7 @@ private Q_SLOTS:
         QCOMPARE(m_dialogs->messages.first().plain, plain);
         if (!plain)
             QCOMPARE(m_dialogs->messages.first().kind,
-                     created.isEmpty() ? app::MessageKind::Warning : app::MessageKind::Information);
+                     created.isEmpty() ? ui::MessageKind::Warning : ui::MessageKind::Information);
 
         QStringList expected{QStringLiteral("nota.txt")};
         if (!created.isEmpty())
@@ -212,7 +212,7 @@ private Q_SLOTS:
         typeText(m_screen->txtFile, QStringLiteral(" Estate "));
         QTest::mouseClick(m_screen->btnApplica, Qt::LeftButton);
         QCOMPARE(m_dialogs->messageTexts(), QStringList{kUsed});
-        QCOMPARE(m_dialogs->messages.first().kind, app::MessageKind::Warning);
+        QCOMPARE(m_dialogs->messages.first().kind, ui::MessageKind::Warning);
         QCOMPARE(ReadFile(path), QByteArray(3696, 'p'));
         QVERIFY(m_screen->isVisible());
         QCOMPARE(m_screen->txtFile->text(), QStringLiteral(" Estate "));

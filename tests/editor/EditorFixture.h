@@ -3,12 +3,12 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestFolder.h"
 
-#include "app/Screens.h"
 #include "editor/ListinoPrezzi.h"
 #include "editor/PhotoBox.h"
 #include "editor/PriceEdit.h"
 #include "storage/FlyerArchive.h"
 #include "storage/PhotoStore.h"
+#include "support/ProgramScreens.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -53,7 +53,7 @@ public:
                 bytes += storage::EncodePageRecord(NumberedPage(p));
             WriteFile(archive, bytes);
         }
-        screens = std::make_unique<app::Screens>();
+        screens = std::make_unique<testing::ProgramScreens>();
         editor = screens->frmListinoPrezzi;
         editor->lblFile->setText(archive);
         editor->lblNome->setText(QStringLiteral("Prova"));
@@ -63,7 +63,7 @@ public:
         editor->activateWindow();
         (void)QTest::qWaitForWindowActive(editor);
         // The offscreen screen is 800 x 800: give the window room for its 1016 x 713 content.
-        editor->resize(editor->size().expandedTo(app::kMaximisedContentSize));
+        editor->resize(editor->size().expandedTo(ui::kMaximisedContentSize));
         QCoreApplication::processEvents();
     }
 
@@ -107,7 +107,7 @@ public:
     TestFolder folder;
     ScriptedDialogs dialogs;
     QString archive;
-    std::unique_ptr<app::Screens> screens;
+    std::unique_ptr<testing::ProgramScreens> screens;
     editor::TfrmListinoPrezzi* editor = nullptr;
 };
 

@@ -14,7 +14,8 @@ namespace {
 
 const QString kAccessError = AccessErrorText();
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
 QByteArray Pages(int count)
 {
@@ -107,8 +108,7 @@ void FaultTest::diskFullDuringSave()
     const qsizetype kept = command == QStringLiteral("cmdUltimo") ? 2 : 3;
     QCOMPARE(after.left(kept * storage::kPageRecordSize), pagesBefore.left(kept * storage::kPageRecordSize));
     if (after.size() > kept * storage::kPageRecordSize && message != kAccessError)
-        QCOMPARE(storage::DecodePageRecord(QByteArrayView(after).sliced(kept * storage::kPageRecordSize))
-                     .slots[0].nome,
+        QCOMPARE(storage::DecodePageRecord(QByteArrayView(after).sliced(kept * storage::kPageRecordSize)).slots[0].nome,
                  QStringLiteral("Mele"));
     // Photos that did not fit: the slots show the blank picture, the earlier photo file stays.
     if (message != kAccessError) {

@@ -1,8 +1,8 @@
 #include "EditorFixture.h"
 #include "support/TestRegistry.h"
 
-#include "app/FieldStyle.h"
-#include "app/Widgets.h"
+#include "ui/FieldStyle.h"
+#include "ui/Widgets.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -213,14 +213,14 @@ void FieldTest::commandPicturesKeepTheFocus()
 {
     EditorFixture f(2);
     f.editor->txtCaratteristiche(5)->setFocus();
-    const QList<app::PictureButton*> buttons = f.editor->findChildren<app::PictureButton*>();
+    const QList<ui::PictureButton*> buttons = f.editor->findChildren<ui::PictureButton*>();
     QCOMPARE(buttons.size(), 10);
     const QStringList names = {"cmdNuovo",  "cmdSalva",    "cmdAnteprima", "cmdStampa", "cmdPrimo",
                                "cmdIndietro", "cmdAvanti", "cmdUltimo",    "cmdGuida",  "cmdEsci"};
     const QStringList accessible = {"Nuovo",         "Salva",           "Anteprima",     "Stampa", "Prima scheda",
                                     "Scheda precedente", "Scheda successiva", "Ultima scheda", "Guida",  "Esci"};
     for (int i = 0; i < names.size(); ++i) {
-        auto* button = f.find<app::PictureButton>(names[i]);
+        auto* button = f.find<ui::PictureButton>(names[i]);
         QVERIFY2(button, qPrintable(names[i]));
         QCOMPARE(button->accessibleName(), accessible[i]);
         QCOMPARE(button->focusPolicy(), Qt::NoFocus);
@@ -292,11 +292,11 @@ void FieldTest::onlyTheFocusedFieldIsYellow()
     for (QLineEdit* edit : chain) {
         const int w = edit->width();
         const int h = edit->height();
-        const QRgb fill = edit == target ? app::kFieldYellow.rgb() : app::kFieldWhite.rgb();
+        const QRgb fill = edit == target ? ui::kFieldYellow.rgb() : ui::kFieldWhite.rgb();
         // Border on all four edges, the fill just inside it.
         for (QPoint edge : {QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(w / 2, 0), QPoint(w / 2, h - 1), QPoint(0, 0),
                             QPoint(w - 1, h - 1)})
-            QVERIFY2(pixel(edit, edge) == app::kFieldBorder.rgb(), qPrintable(edit->objectName()));
+            QVERIFY2(pixel(edit, edge) == ui::kFieldBorder.rgb(), qPrintable(edit->objectName()));
         for (QPoint inside : {QPoint(1, 1), QPoint(w - 2, h - 2), QPoint(1, h - 2)})
             QVERIFY2(pixel(edit, inside) == fill, qPrintable(edit->objectName()));
     }

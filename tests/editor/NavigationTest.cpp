@@ -1,7 +1,7 @@
 #include "EditorFixture.h"
 #include "support/TestRegistry.h"
 
-#include "app/Avvio.h"
+#include "start/Avvio.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +78,7 @@ void NavigationTest::moves()
     QCOMPARE(f.editor->lblPosizione->text(), position);
     QCOMPARE(f.dialogs.messageTexts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (!message.isEmpty())
-        QCOMPARE(f.dialogs.messages.first().kind, app::MessageKind::Information);
+        QCOMPARE(f.dialogs.messages.first().kind, ui::MessageKind::Information);
     QCOMPARE(f.editor->txtNome(0)->text(),
              shownPage == 0 ? QStringLiteral("sullo schermo") : NumberedPage(shownPage).slots[0].nome);
     if (shownPage != 0)
@@ -107,7 +107,7 @@ void NavigationTest::accessFailure()
     f.click(command);
 
     QCOMPARE(f.dialogs.messageTexts(), QStringList{AccessErrorText()});
-    QCOMPARE(f.dialogs.messages.first().kind, app::MessageKind::Error);
+    QCOMPARE(f.dialogs.messages.first().kind, ui::MessageKind::Error);
     QCOMPARE(f.editor->lblPosizione->text(), QStringLiteral("2"));
     QCOMPARE(f.editor->txtNome(0)->text(), QStringLiteral("Mele"));
     QVERIFY(!QFile::exists(f.photoPath(u'A', 2)));

@@ -1,12 +1,13 @@
 #include "EditorFixture.h"
 #include "support/TestRegistry.h"
+#include "ui/Program.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFileDialog>
-#include <QTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QImageReader>
+#include <QTimer>
 
 using namespace testing;
 
@@ -60,9 +61,9 @@ private Q_SLOTS:
 
 void PhotoTest::pickPhoto_data()
 {
-    QTest::addColumn<QString>("file");   // as the dialog returns it; empty = cancelled
+    QTest::addColumn<QString>("file");     // as the dialog returns it; empty = cancelled
     QTest::addColumn<QByteArray>("bytes"); // written to the file first, when given
-    QTest::addColumn<QSize>("held");    // picture size held afterwards; invalid = blank picture
+    QTest::addColumn<QSize>("held");       // picture size held afterwards; invalid = blank picture
     QTest::newRow("cancelled") << "" << QByteArray() << QSize(7, 7);
     QTest::newRow("jpeg") << "foto.jpg" << QByteArray() << QSize(1000, 1000);
     QTest::newRow("bitmap") << "foto.bmp" << QByteArray() << QSize(1000, 1000);
@@ -102,7 +103,7 @@ void PhotoTest::pickPhoto()
     f.click(QStringLiteral("imgFoto_C"));
 
     QCOMPARE(f.dialogs.fileRequests.size(), 1);
-    const app::FileRequest request = f.dialogs.fileRequests.first();
+    const ui::FileRequest request = f.dialogs.fileRequests.first();
     QCOMPARE(request.title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
     QCOMPARE(request.nameFilters,
              (QStringList{QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")}));
@@ -165,7 +166,8 @@ void PhotoTest::missingPhotoFileGivesBlank()
             QVERIFY(Near(Mean(shown), QColor(20 * s, 100, 200)));
         }
     }
-    QVERIFY(f.dialogs.messageTexts() == QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
+    QVERIFY(f.dialogs.messageTexts()
+            == QStringList{QStringLiteral("La scheda corrente è stata inserita in archivio.")});
 }
 
 void PhotoTest::unwritablePhotoFolder()
@@ -252,7 +254,8 @@ void PhotoTest::pageWithPhotos()
     // A page as a user fills it: a photo of each shape, saved and shown again.
     EditorFixture f;
     f.fillSlotA();
-    const QSize sizes[] = {{4000, 3000}, {1000, 1000}, {60, 40}, {2000, 300}, {300, 2000}, {366, 274}, {800, 600}, {136, 104}};
+    const QSize sizes[] = {{4000, 3000}, {1000, 1000}, {60, 40},   {2000, 300},
+                           {300, 2000},  {366, 274},   {800, 600}, {136, 104}};
     for (int s = 0; s < 8; ++s) {
         QImage photo(sizes[s], QImage::Format_RGB32);
         for (int y = 0; y < photo.height(); ++y)
@@ -281,7 +284,7 @@ void PhotoTest::realFileDialog()
     // The photo click through Qt's own open-file dialog: title, filters and suffix as asked.
     EditorFixture f;
     const QString path = PictureFile(f.folder, QStringLiteral("vera.JPG"), {320, 240}, Qt::magenta);
-    app::InstallSeam(nullptr);
+    ui::InstallSeam(&ui::QtSeam());
     QString title;
     QStringList filters;
     QString suffix;
@@ -313,7 +316,7 @@ void PhotoTest::realFileDialog()
     });
     timer.start();
     f.click(QStringLiteral("imgFoto_G"));
-    app::InstallSeam(&f.dialogs);
+    ui::InstallSeam(&f.dialogs);
 
     QCOMPARE(title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
     QCOMPARE(filters, editor::TfrmListinoPrezzi::PhotoFileRequest().nameFilters);

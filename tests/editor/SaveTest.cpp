@@ -71,7 +71,7 @@ void SaveTest::save()
 
     QCOMPARE(f.dialogs.messageTexts(), messages);
     for (const auto& message : f.dialogs.messages)
-        QCOMPARE(message.kind, app::MessageKind::Information);
+        QCOMPARE(message.kind, ui::MessageKind::Information);
     QCOMPARE(f.editor->lblPosizione->text(), QString::number(writtenPage));
     const QByteArray after = f.archiveBytes();
     QCOMPARE(after.size(), pagesAfter * storage::kPageRecordSize);
@@ -141,7 +141,7 @@ void SaveTest::warnings()
     f.click(QStringLiteral("cmdSalva"));
 
     QCOMPARE(f.dialogs.messageTexts(), QStringList{warning});
-    QCOMPARE(f.dialogs.messages.first().kind, app::MessageKind::Warning);
+    QCOMPARE(f.dialogs.messages.first().kind, ui::MessageKind::Warning);
     QCOMPARE(QApplication::focusWidget(), edit);
     QCOMPARE(f.archiveBytes(), before);
     QCOMPARE(f.editor->lblPosizione->text(), QString());

@@ -61,15 +61,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString key = QStringLiteral("Valore");
     const QString value = QStringLiteral("625C");
 
-    accesso::ini::ReadValue(text, section, key);
-    const QByteArray written = accesso::ini::WriteValue(text, section, key, value);
+    login::ini::ReadValue(text, section, key);
+    const QByteArray written = login::ini::WriteValue(text, section, key, value);
     const auto fail = [&](const char* what) {
         std::fprintf(stderr, "ini_file: %s\nafter: %s\n", what, written.toPercentEncoding().constData());
         std::abort();
     };
-    if (accesso::ini::ReadValue(written, section, key) != value)
+    if (login::ini::ReadValue(written, section, key) != value)
         fail("the value written does not read back");
-    if (accesso::ini::WriteValue(written, section, key, value) != written)
+    if (login::ini::WriteValue(written, section, key, value) != written)
         fail("writing the same value again changed the file");
 
     // Every other line survives byte for byte: past the lines both files start and end
@@ -94,10 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Names and values from the input itself: refused or written, never a crash.
     const QString asText = QString::fromUtf8(text.left(64));
-    accesso::ini::ReadValue(text, asText, asText);
+    login::ini::ReadValue(text, asText, asText);
     try {
-        accesso::ini::WriteValue(text, asText, asText, asText);
-    } catch (const accesso::IniWriteError&) {
-    }
+        login::ini::WriteValue(text, asText, asText, asText);
+    } catch (const login::IniWriteError&) { }
     return 0;
 }

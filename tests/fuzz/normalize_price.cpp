@@ -17,8 +17,8 @@ namespace {
 
 void Fail(const char* what, const QString& input, const QString& result)
 {
-    std::fprintf(stderr, "normalize_price: %s\n  input:  \"%s\"\n  result: \"%s\"\n", what,
-                 input.toUtf8().constData(), result.toUtf8().constData());
+    std::fprintf(stderr, "normalize_price: %s\n  input:  \"%s\"\n  result: \"%s\"\n", what, input.toUtf8().constData(),
+                 result.toUtf8().constData());
     std::abort();
 }
 
@@ -26,14 +26,13 @@ void Fail(const char* what, const QString& input, const QString& result)
 // text is no amount.
 double ExpectedAmount(const QString& input, bool& readable)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^ *([+-]?)([0-9]*)(,([0-9]*))?([eE]([+-]?[0-9]+))? *\\z"));
+    static const QRegularExpression form(QStringLiteral("^ *([+-]?)([0-9]*)(,([0-9]*))?([eE]([+-]?[0-9]+))? *\\z"));
     const QRegularExpressionMatch match = form.match(input);
     readable = match.hasMatch() && (match.capturedLength(2) > 0 || match.capturedLength(3) > 0);
     if (!readable)
         return std::nan("");
-    QString number = match.captured(1) + QLatin1Char('0') + match.captured(2) + QLatin1Char('.')
-        + match.captured(4) + QLatin1Char('0');
+    QString number = match.captured(1) + QLatin1Char('0') + match.captured(2) + QLatin1Char('.') + match.captured(4)
+        + QLatin1Char('0');
     if (match.capturedLength(6) > 0)
         number += QLatin1Char('e') + match.captured(6);
     bool ok = false;

@@ -1,6 +1,6 @@
 // Any bytes read from an archive either are refused as a short record or give a page whose
 // fields fit their limits, are trimmed, and survive being written back and read again.
-#include "app/Text.h"
+#include "base/Text.h"
 #include "storage/FlyerArchive.h"
 
 #include <QByteArray>
@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const QString& text = slot.*field.member;
             if (text.size() > field.layout.maxLength)
                 Fail("a field is longer than its limit");
-            if (app::TrimBlanks(text) != text)
+            if (base::TrimBlanks(text) != text)
                 Fail("a field is not trimmed");
         }
     }

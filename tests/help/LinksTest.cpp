@@ -2,11 +2,11 @@
 #include "TestFolder.h"
 #include "TestRegistry.h"
 
-#include "app/ProgramFolder.h"
-#include "app/Screens.h"
-#include "app/Widgets.h"
+#include "base/ProgramFolder.h"
+#include "support/ProgramScreens.h"
+#include "ui/Widgets.h"
 #include "help/Guida.h"
-#include "help/HelpTopics.h"
+#include "help/HelpWindows.h"
 #include "help/Info.h"
 #include "help/LinkText.h"
 #include "help/OpenURL.h"
@@ -34,7 +34,7 @@ class LinksTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testing::TestFolder> m_folder;
-    std::unique_ptr<app::Screens> m_screens;
+    std::unique_ptr<testing::ProgramScreens> m_screens;
 
     std::unique_ptr<QDialog> makeDialog(const QString& kind)
     {
@@ -49,7 +49,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         m_folder = std::make_unique<testing::TestFolder>();
-        m_screens = std::make_unique<app::Screens>();
+        m_screens = std::make_unique<testing::ProgramScreens>();
     }
 
     void cleanupTestCase()
@@ -148,11 +148,11 @@ private Q_SLOTS:
         QFETCH(QString, expected);
 
         // The guide's path goes in whole, blanks and all, as one file URL.
-        const QString previous = app::ProgramFolder();
+        const QString previous = base::ProgramFolder();
         const QString folder = m_folder->path() + QStringLiteral("Programmi Vetrinalia #2");
         QVERIFY(QDir().mkpath(folder));
-        app::SetProgramFolder(folder);
-        const QString guide = app::ProgramFolder() + QStringLiteral("Guida.pdf");
+        base::SetProgramFolder(folder);
+        const QString guide = base::ProgramFolder() + QStringLiteral("Guida.pdf");
 
         testing::ScriptedDialogs dialogs;
         auto window = makeDialog(dialog);
@@ -189,7 +189,7 @@ private Q_SLOTS:
         }
         QVERIFY(window->isVisible());
         QVERIFY(dialogs.messages.isEmpty());
-        app::SetProgramFolder(previous);
+        base::SetProgramFolder(previous);
     }
 
     void releasingOutsideTheLinkOpensNothing()
@@ -221,7 +221,7 @@ private Q_SLOTS:
         QTest::keyClick(guida.lnkWeb, Qt::Key_Space);
         QTest::keyClick(guida.lnkWeb, Qt::Key_Return);
         QCOMPARE(dialogs.openedUrls.size(), 2);
-        QCOMPARE(dialogs.openedUrls.first().toLocalFile(), app::ProgramFolder() + QStringLiteral("Guida.pdf"));
+        QCOMPARE(dialogs.openedUrls.first().toLocalFile(), base::ProgramFolder() + QStringLiteral("Guida.pdf"));
     }
 
     void webSiteOpensFromTheStartScreen()
@@ -272,7 +272,7 @@ private Q_SLOTS:
         QVERIFY(window->rect().contains(link));
         for (QWidget* control : window->findChildren<QWidget*>()) {
             if (control->objectName().startsWith(QLatin1String("lnk")) || control->objectName().startsWith(QLatin1String("btn"))
-                || qobject_cast<app::PictureButton*>(control))
+                || qobject_cast<ui::PictureButton*>(control))
                 QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
         }
     }

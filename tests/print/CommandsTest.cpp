@@ -5,7 +5,6 @@
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 
-#include "app/Screens.h"
 #include "editor/ListinoPrezzi.h"
 #include "editor/PhotoBox.h"
 #include "editor/PriceEdit.h"
@@ -15,6 +14,7 @@
 #include "print/StampaProdotto.h"
 #include "report/Report.h"
 #include "storage/PhotoStore.h"
+#include "support/ProgramScreens.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +53,7 @@ QSize FileSize(const QString& path)
 struct Fixture {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
-    app::Screens screens;
+    testing::ProgramScreens screens;
     editor::TfrmListinoPrezzi& editor = *screens.frmListinoPrezzi;
 
     Fixture()

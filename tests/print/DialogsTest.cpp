@@ -4,11 +4,11 @@
 #include "support/TestFolder.h"
 #include "support/TestRegistry.h"
 
-#include "app/Screens.h"
-#include "app/Widgets.h"
 #include "editor/ListinoPrezzi.h"
 #include "print/AnteprimaProdotto.h"
 #include "print/StampaProdotto.h"
+#include "support/ProgramScreens.h"
+#include "ui/Widgets.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -49,7 +49,7 @@ void CheckPictures(QWidget& dialog, const QList<Expected>& pictures)
         QVERIFY2(widget, expected.name);
         QCOMPARE(widget->geometry(), expected.geometry);
         QVERIFY2(widget->isVisibleTo(&dialog), expected.name);
-        if (auto* picture = qobject_cast<app::Picture*>(widget)) {
+        if (auto* picture = qobject_cast<ui::Picture*>(widget)) {
             QVERIFY2(!picture->accessibleName().isEmpty(), expected.name);
             QVERIFY2(QFile::exists(picture->resource()), qPrintable(picture->resource()));
         }
@@ -69,22 +69,61 @@ class DialogsTest : public QObject {
 private Q_SLOTS:
     void previewDialogLayout();
     void printDialogLayout();
+    void damagedTemplateIsReported_data();
+    void damagedTemplateIsReported();
 };
+
+void DialogsTest::damagedTemplateIsReported_data()
+{
+    QTest::addColumn<QByteArray>("json"); // empty: no file at all
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("not JSON") << QByteArray("{ \"name\": ");
+    QTest::newRow("no objects") << QByteArray("{}");
+}
+
+void DialogsTest::damagedTemplateIsReported()
+{
+    // Both dialogs tell the user the page cannot be laid out, preview or print nothing,
+    // and close.
+    QFETCH(QByteArray, json);
+    testing::TestFolder folder;
+    testing::ScriptedDialogs dialogs;
+    testing::ProgramScreens screens;
+    const QString path = folder.file(QStringLiteral("modello.json"));
+    if (!json.isEmpty())
+        QVERIFY(testing::WriteFile(path, json));
+    dialogs.printAnswers = {true};
+
+    print::TfrmAnteprimaProdotto preview(screens, screens.frmListinoPrezzi);
+    print::TfrmStampaProdotto printing(screens, screens.frmListinoPrezzi);
+    for (print::ProductDialog* dialog : {static_cast<print::ProductDialog*>(&preview),
+                                         static_cast<print::ProductDialog*>(&printing)}) {
+        dialog->setTemplatePath(path);
+        dialog->show();
+        dialog->btnStampaClick();
+        QVERIFY(!dialog->isVisible());
+    }
+    QCOMPARE(dialogs.messageTexts(), QStringList(2, print::ProductDialog::TemplateErrorText()));
+    QCOMPARE(dialogs.messages.front().kind, ui::MessageKind::Error);
+    QCOMPARE(dialogs.previews, 0);
+    QCOMPARE(dialogs.printDialogs, 0);
+}
 
 void DialogsTest::previewDialogLayout()
 {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
-    app::Screens screens;
+    testing::ProgramScreens screens;
     print::TfrmAnteprimaProdotto dialog(screens, screens.frmListinoPrezzi);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     CheckCommon(dialog, QStringLiteral(" Anteprima di stampa"), QStringLiteral("Mostra anteprima"));
-    CheckPictures(dialog, {{"icoInf01", {28, 28, 225, 83}},
-                           {"imgLogo01", {280, 31, 51, 81}},
-                           {"shpSepara", {26, 122, 311, 6}},
-                           {"imgSezione04", {30, 142, 66, 69}},
-                           {"icoInf02", {112, 142, 209, 67}}});
+    CheckPictures(dialog,
+                  {{"icoInf01", {28, 28, 225, 83}},
+                   {"imgLogo01", {280, 31, 51, 81}},
+                   {"shpSepara", {26, 122, 311, 6}},
+                   {"imgSezione04", {30, 142, 66, 69}},
+                   {"icoInf02", {112, 142, 209, 67}}});
     // The sentences are read out as they are printed on the pictures.
     QVERIFY(dialog.icoInf01->accessibleDescription().startsWith(QStringLiteral("Questa operazione consente")));
     QVERIFY(dialog.icoInf02->accessibleName().startsWith(QStringLiteral("Fare clic su Mostra anteprima")));
@@ -95,7 +134,7 @@ void DialogsTest::printDialogLayout()
 {
     testing::TestFolder folder;
     testing::ScriptedDialogs dialogs;
-    app::Screens screens;
+    testing::ProgramScreens screens;
     print::TfrmStampaProdotto dialog(screens, screens.frmListinoPrezzi);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

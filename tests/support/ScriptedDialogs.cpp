@@ -5,13 +5,14 @@
 namespace testing {
 
 ScriptedDialogs::ScriptedDialogs()
+    : m_previous(ui::InstalledSeam())
 {
-    app::InstallSeam(this);
+    ui::InstallSeam(this);
 }
 
 ScriptedDialogs::~ScriptedDialogs()
 {
-    app::InstallSeam(nullptr);
+    ui::InstallSeam(m_previous);
 }
 
 QStringList ScriptedDialogs::messageTexts() const
@@ -22,26 +23,26 @@ QStringList ScriptedDialogs::messageTexts() const
     return texts;
 }
 
-app::MessageAnswer ScriptedDialogs::messageBox(QWidget*, const QString& text, app::MessageKind kind)
+ui::MessageAnswer ScriptedDialogs::messageBox(QWidget*, const QString& text, ui::MessageKind kind)
 {
     messages.append({text, kind, false});
     if (onMessage)
         onMessage(messages.last());
     if (answers.empty())
-        return kind == app::MessageKind::Confirmation ? app::MessageAnswer::Yes : app::MessageAnswer::Ok;
-    const app::MessageAnswer answer = answers.front();
+        return kind == ui::MessageKind::Confirmation ? ui::MessageAnswer::Yes : ui::MessageAnswer::Ok;
+    const ui::MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;
 }
 
 void ScriptedDialogs::plainMessage(QWidget*, const QString& text)
 {
-    messages.append({text, app::MessageKind::Information, true});
+    messages.append({text, ui::MessageKind::Information, true});
     if (onMessage)
         onMessage(messages.last());
 }
 
-QString ScriptedDialogs::openFileName(QWidget*, const app::FileRequest& request)
+QString ScriptedDialogs::openFileName(QWidget*, const ui::FileRequest& request)
 {
     fileRequests.append(request);
     if (fileNames.empty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QList>
 #include <QString>
@@ -14,20 +14,20 @@ namespace testing {
 
 // A modal seam for tests: records every request and gives the answers the test queued.
 // Installed for its lifetime.
-class ScriptedDialogs : public app::ModalSeam {
+class ScriptedDialogs : public ui::ModalSeam {
 public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
     struct Message {
         QString text;
-        app::MessageKind kind;
+        ui::MessageKind kind;
         bool plain;
     };
 
     // Recorded requests.
     QList<Message> messages;
-    QList<app::FileRequest> fileRequests;
+    QList<ui::FileRequest> fileRequests;
     int printDialogs = 0;
     int previews = 0;
     QList<QUrl> openedUrls;
@@ -35,7 +35,7 @@ public:
 
     // Answers, taken in order; when a queue is empty: OK (Sì for a confirmation), cancel
     // for file and print dialogs.
-    std::deque<app::MessageAnswer> answers;
+    std::deque<ui::MessageAnswer> answers;
     std::deque<QString> fileNames;
     std::deque<bool> printAnswers;
 
@@ -50,13 +50,16 @@ public:
 
     QStringList messageTexts() const;
 
-    app::MessageAnswer messageBox(QWidget* parent, const QString& text, app::MessageKind kind) override;
+    ui::MessageAnswer messageBox(QWidget* parent, const QString& text, ui::MessageKind kind) override;
     void plainMessage(QWidget* parent, const QString& text) override;
-    QString openFileName(QWidget* parent, const app::FileRequest& request) override;
+    QString openFileName(QWidget* parent, const ui::FileRequest& request) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
     void showPreview(QWidget* parent, const report::Report& report) override;
     void openUrl(const QUrl& url) override;
     void runModal(QDialog& dialog) override;
+
+private:
+    ui::ModalSeam* m_previous; // put back when this one goes
 };
 
 } // namespace testing

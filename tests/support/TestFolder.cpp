@@ -1,6 +1,6 @@
 #include "TestFolder.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,19 +8,19 @@
 namespace testing {
 
 TestFolder::TestFolder()
-    : m_previous(app::ProgramFolder())
+    : m_previous(base::ProgramFolder())
 {
-    app::SetProgramFolder(m_dir.path());
+    base::SetProgramFolder(m_dir.path());
 }
 
 TestFolder::~TestFolder()
 {
-    app::SetProgramFolder(m_previous);
+    base::SetProgramFolder(m_previous);
 }
 
 QString TestFolder::path() const
 {
-    return app::ProgramFolder();
+    return base::ProgramFolder();
 }
 
 QString TestFolder::file(const QString& name) const

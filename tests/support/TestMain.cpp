@@ -1,36 +1,20 @@
+// The main of the tests of the screens: the program's own start-up, Qt's dialogs as the
+// seam until a test installs its own.
 #include "TestRegistry.h"
-#include "TestFolder.h"
 
-#include "app/Dialogs.h"
-#include "app/ProgramFolder.h"
-#include "app/Startup.h"
+#include "ui/Dialogs.h"
+#include "ui/Program.h"
 
 #include <QApplication>
-#include <QTest>
-
-namespace testing {
-
-std::vector<TestFactory>& registeredTests()
-{
-    static std::vector<TestFactory> tests;
-    return tests;
-}
-
-} // namespace testing
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    app::PrepareRendering();
+    ui::PrepareRendering();
     QApplication application(argc, argv);
-    app::ApplyProcessSettings();
+    ui::ApplyProcessSettings();
     QApplication::setQuitOnLastWindowClosed(false);
-
-    int failures = 0;
-    for (const auto& factory : testing::registeredTests()) {
-        auto test = factory();
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
+    ui::InstallSeam(&ui::QtSeam());
+    return testing::RunRegisteredTests(argc, argv);
 }

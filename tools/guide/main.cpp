@@ -6,10 +6,10 @@
 // The two steps run as separate processes, so that a screen that cannot be pictured
 // costs only its pictures, never the guide.
 
-#include "app/Dialogs.h"
-#include "app/ProgramFolder.h"
-#include "app/Screens.h"
-#include "app/Startup.h"
+#include "ui/Dialogs.h"
+#include "base/ProgramFolder.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/Program.h"
 #include "editor/ListinoPrezzi.h"
 #include "help/Guida.h"
 #include "help/HelpTopics.h"
@@ -41,14 +41,14 @@
 namespace {
 
 // Modal requests during the grab are answered at once, so nothing waits for a user.
-class QuietSeam : public app::ModalSeam {
+class QuietSeam : public ui::ModalSeam {
 public:
-    app::MessageAnswer messageBox(QWidget*, const QString&, app::MessageKind kind) override
+    ui::MessageAnswer messageBox(QWidget*, const QString&, ui::MessageKind kind) override
     {
-        return kind == app::MessageKind::Confirmation ? app::MessageAnswer::No : app::MessageAnswer::Cancel;
+        return kind == ui::MessageKind::Confirmation ? ui::MessageAnswer::No : ui::MessageAnswer::Cancel;
     }
     void plainMessage(QWidget*, const QString&) override {}
-    QString openFileName(QWidget*, const app::FileRequest&) override { return {}; }
+    QString openFileName(QWidget*, const ui::FileRequest&) override { return {}; }
     bool printDialog(QWidget*, QPrinter&) override { return false; }
     void showPreview(QWidget*, const report::Report&) override {}
     void openUrl(const QUrl&) override {}
@@ -114,33 +114,11 @@ void FillSamplePage(QWidget* editor)
     SetText(editor, QStringLiteral("lblPosizione"), QStringLiteral("1"));
 }
 
-QString FieldText(QWidget* screen, const QString& name)
-{
-    auto* edit = screen->findChild<QLineEdit*>(name);
-    return edit ? edit->text().trimmed() : QString();
-}
-
 // The editor's page as the printer gets it, through the program's own page template.
 bool SavePrintedPage(editor::TfrmListinoPrezzi& editor, const QString& folder)
 {
     try {
-        print::PageContent content;
-        content.title = QStringLiteral("Offerte di primavera");
-        content.pageNumber = QStringLiteral("1");
-        const QString letters = QStringLiteral("ABCDEFGH");
-        for (int slot = 0; slot < print::kSlotCount; ++slot) {
-            const QString x = letters.at(slot);
-            print::SlotContent& box = content.slots[static_cast<std::size_t>(slot)];
-            box.picture = editor.BlankPicture();
-            box.nome = FieldText(&editor, QStringLiteral("txtNome_") + x);
-            box.um = FieldText(&editor, QStringLiteral("txtUM_") + x);
-            box.caratteristiche = FieldText(&editor, QStringLiteral("txtCaratteristiche_") + x);
-            box.codice = FieldText(&editor, QStringLiteral("txtCodice_") + x);
-            box.prezzo = FieldText(&editor, QStringLiteral("txtPrezzo_") + x);
-        }
-        report::Report report = print::PageTemplate::Load().CreateReport();
-        print::FillPageTemplate(report, content);
-        report.prepare();
+        const report::Report report = print::PreparePage(print::PageTemplate::Load(), editor.pageContent());
         if (!report.preparedPage())
             return false;
         QImage page = report::RenderPageImage(*report.preparedPage(), 96);
@@ -165,18 +143,19 @@ int Grab(const QString& folder)
     QTemporaryDir programFolder;
     if (!programFolder.isValid())
         return 1;
-    app::SetProgramFolder(programFolder.path());
+    base::SetProgramFolder(programFolder.path());
     for (const char* flyer : {"Offerte di primavera.lis", "Promozioni casa e giardino.lis", "Volantino estate.lis"}) {
-        QFile file(app::ProgramFolder() + QString::fromUtf8(flyer));
+        QFile file(base::ProgramFolder() + QString::fromUtf8(flyer));
         if (file.open(QIODevice::WriteOnly))
             file.close();
     }
     QuietSeam seam;
-    app::InstallSeam(&seam);
+    ui::InstallSeam(&seam);
 
     int failures = 0;
     {
-        app::Screens screens;
+        const std::unique_ptr<ui::ScreenRegistry> registry = ui::CreateScreens();
+        ui::ScreenRegistry& screens = *registry;
         // The long-lived screens as the user meets them; the dialogs of the registry
         // look like the fresh ones the program opens.
         const QStringList names{QStringLiteral("frmPassword"), QStringLiteral("frmCambiaPassword"),
@@ -197,7 +176,7 @@ int Grab(const QString& folder)
             }
             if (!Save(screen, folder, name))
                 ++failures;
-            if (name == QLatin1String("frmListinoPrezzi") && !SavePrintedPage(*screens.frmListinoPrezzi, folder))
+            if (name == QLatin1String("frmListinoPrezzi") && !SavePrintedPage(*screens.find<editor::TfrmListinoPrezzi>(), folder))
                 ++failures;
             screen->hide();
         }
@@ -213,7 +192,7 @@ int Grab(const QString& folder)
             dialog->hide();
         }
     }
-    app::InstallSeam(nullptr);
+    ui::InstallSeam(nullptr);
     return failures == 0 ? 0 : 2;
 }
 
@@ -360,9 +339,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    app::PrepareRendering();
+    ui::PrepareRendering();
     QApplication application(argc, argv);
-    app::ApplyProcessSettings();
+    ui::ApplyProcessSettings();
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QStringList arguments = QCoreApplication::arguments();

@@ -2,7 +2,7 @@
 # pictures of the program's own screens, rebuilt whenever the guide or the program
 # changes.
 add_executable(vetrinalia-guide "${CMAKE_SOURCE_DIR}/tools/guide/main.cpp")
-target_link_libraries(vetrinalia-guide PRIVATE vetrinalia_ui)
+target_link_libraries(vetrinalia-guide PRIVATE vetrinalia_app)
 
 set(VETRINALIA_GUIDE_PDF "${VETRINALIA_PROGRAM_DIR}/Guida.pdf")
 add_custom_command(

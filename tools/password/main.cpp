@@ -3,7 +3,7 @@
 // a password the user changed is never reset.
 
 #include "access/PasswordStore.h"
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,15 +27,15 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create the folder %s\n", argv[1]);
         return 1;
     }
-    app::SetProgramFolder(folder);
-    const QString path = accesso::PasswordFilePath();
+    base::SetProgramFolder(folder);
+    const QString path = login::PasswordFilePath();
     const QFileInfo info(path);
     if (info.exists() || info.isSymLink()) {
         std::printf("kept %s\n", qPrintable(QDir::toNativeSeparators(path)));
         return 0;
     }
     try {
-        accesso::WriteStoredPassword(kInitialPassword);
+        login::WriteStoredPassword(kInitialPassword);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(QDir::toNativeSeparators(path)), error.what());
         return 1;

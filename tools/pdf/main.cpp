@@ -3,14 +3,12 @@
 // renderer as the program's print, the photos taken from Foto_Listino beside the archive.
 // The archive and the photos are only read.
 
-#include "app/Text.h"
 #include "print/PageTemplate.h"
 #include "report/Report.h"
 #include "storage/FlyerArchive.h"
 #include "storage/PhotoStore.h"
 #include "storage/WholeWrites.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -18,7 +16,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgRenderer>
 #include <QThread>
 #include <QThreadPool>
 
@@ -52,87 +49,18 @@ QString TitleOf(const QFileInfo& archive)
     return name;
 }
 
-// The editor's placeholder of an empty slot, drawn as the editor draws it: its badge on white,
-// 136 x 104. A badge of this tool's own stands in while the editor's artwork is missing.
-QImage BlankPicture()
-{
-    QString resource = QStringLiteral(":/editor/bianco.svg");
-    if (!QFile::exists(resource))
-        resource = QStringLiteral(":/print/blank-placeholder.svg");
-    QImage image(136, 104, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QSvgRenderer svg(resource);
-    if (svg.isValid()) {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        svg.render(&painter, QRectF(image.rect()));
-    }
-    return image;
-}
-
-// The picture as the PDF engine embeds it without converting it first: it takes RGB32 and
-// ARGB32 as they are and scans ARGB32 for transparency, so an opaque picture goes as RGB32.
-// The pixels are unchanged.
-QImage PdfPicture(const QImage& picture)
-{
-    if (picture.format() == QImage::Format_RGB32)
-        return picture;
-    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        if (!std::all_of(line, line + argb.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; }))
-            return argb;
-    }
-    return argb.convertToFormat(QImage::Format_RGB32);
-}
-
-// The 366 x 274 preview picture the program prints for a slot: its stored photo, or the blank
-// picture when there is none or it cannot be read.
-QImage SlotPicture(const QString& path, const QImage& blank)
-{
-    const std::optional<QImage> photo = storage::LoadPhoto(path);
-    if (!photo)
-        return blank;
-    // A stored photo already has the size and no transparency: scaling would copy it unchanged.
-    if (photo->size() == QSize(storage::kPhotoWidth, storage::kPhotoHeight)
-        && photo->format() == QImage::Format_RGB32)
-        return *photo;
-    return PdfPicture(storage::ScaleBitmap(*photo, storage::kPhotoWidth, storage::kPhotoHeight));
-}
-
 struct Flyer {
     print::PageTemplate pageTemplate;
     QString title;
     QString photoFolder;
-    QImage blank; // already scaled, shared by every empty slot
+    QImage blank; // already as printed, shared by every empty slot
 };
 
 // One page filled from its record and the photos of its position, laid out for drawing.
 report::Report PreparePage(const Flyer& flyer, qint64 index, const storage::PageRecord& record)
 {
-    const QString position = QString::number(index + 1);
-    print::PageContent content;
-    content.title = flyer.title;
-    content.pageNumber = position;
-    for (int slot = 0; slot < print::kSlotCount; ++slot) {
-        const storage::ProductSlot& values = record.slots[slot];
-        print::SlotContent& target = content.slots[slot];
-        target.nome = values.nome;
-        target.um = values.um;
-        target.caratteristiche = values.caratteristiche;
-        target.codice = values.codice;
-        target.prezzo = values.prezzo;
-        // Named as the program stores them: after the trimmed title.
-        target.picture = SlotPicture(flyer.photoFolder + app::TrimBlanks(flyer.title) + QStringLiteral("_Foto_")
-                                         + storage::SlotLetter(slot) + QLatin1Char('_') + position
-                                         + QStringLiteral(".jpg"),
-                                     flyer.blank);
-    }
-    report::Report report = flyer.pageTemplate.CreateReport();
-    print::FillPageTemplate(report, content);
-    report.prepare();
-    return report;
+    return print::PreparePage(flyer.pageTemplate,
+                              print::StoredPageContent(flyer.photoFolder, flyer.title, index + 1, record, flyer.blank));
 }
 
 } // namespace
@@ -175,9 +103,9 @@ int main(int argc, char** argv)
         return Fail(QStringLiteral("modello di stampa non disponibile (%1).").arg(QString::fromUtf8(error.what())));
     }
     flyer.title = TitleOf(archiveInfo);
-    flyer.photoFolder = archiveInfo.absolutePath() + QStringLiteral("/Foto_Listino/");
+    flyer.photoFolder = storage::PhotoFolderIn(archiveInfo.absolutePath() + QLatin1Char('/'));
     // The program prints the 366 x 274 preview picture of each slot; so does this.
-    flyer.blank = PdfPicture(storage::ScaleBitmap(BlankPicture(), storage::kPhotoWidth, storage::kPhotoHeight));
+    flyer.blank = print::PrintedPicture(storage::DrawBlankPicture());
 
     // Written aside and put in place only when every page is done.
     QSaveFile output(outputInfo.filePath());
