@@ -19,4 +19,4 @@ add_custom_command(
     COMMENT "Writing the user guide Guida.pdf"
     VERBATIM)
 add_custom_target(vetrinalia_guide ALL DEPENDS "${VETRINALIA_GUIDE_PDF}")
-install(FILES "${VETRINALIA_GUIDE_PDF}" DESTINATION .)
+install(FILES "${VETRINALIA_GUIDE_PDF}" DESTINATION "${VETRINALIA_INSTALL_DIR}")

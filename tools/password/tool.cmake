@@ -14,7 +14,7 @@ add_dependencies(vetrinalia vetrinalia_password_file)
 
 # A new installation gets the initial password; an existing one keeps its own.
 install(CODE "
-  set(vetrinalia_destination \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+  set(vetrinalia_destination \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VETRINALIA_INSTALL_DIR}\")
   execute_process(COMMAND \"$<TARGET_FILE:vetrinalia-password>\" \"\${vetrinalia_destination}\"
                   RESULT_VARIABLE vetrinalia_password_result)
   if(NOT vetrinalia_password_result EQUAL 0)

@@ -3,4 +3,4 @@ add_executable(vetrinalia-pdf "${CMAKE_SOURCE_DIR}/tools/pdf/main.cpp")
 target_link_libraries(vetrinalia-pdf PRIVATE vetrinalia_core)
 set_target_properties(vetrinalia-pdf PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY "${VETRINALIA_PROGRAM_DIR}")
-install(TARGETS vetrinalia-pdf RUNTIME DESTINATION .)
+install(TARGETS vetrinalia-pdf RUNTIME DESTINATION "${VETRINALIA_INSTALL_DIR}")
