@@ -363,7 +363,7 @@ QString TfrmListinoPrezzi::EmptyArchiveText()
 ui::FileRequest TfrmListinoPrezzi::PhotoFileRequest()
 {
     return {QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
-            {QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")},
+            {QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")},
             QStringLiteral("JPG")};
 }
 
