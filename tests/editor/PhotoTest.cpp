@@ -367,6 +367,8 @@ void PhotoTest::realFileDialog()
                 return;
             if (!typed) {
                 seen.listed = listed;
+                if (const QByteArray dir = qgetenv("VETRINALIA_GRAB_DIR"); !dir.isEmpty())
+                    dialog->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/photo-dialog.png"));
                 auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 QVERIFY(edit);
                 edit->setText(name);
