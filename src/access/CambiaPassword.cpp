@@ -22,6 +22,49 @@ namespace login {
 namespace {
 const QColor kSteelBlue(0x46, 0x82, 0xB4);
 const QColor kFrame(0x2B, 0x5C, 0x8A);
+// How a character the password cannot hold is named to the user: itself between
+// guillemets, or its code where it would not show (a mark, a blank, a control).
+QString ShownCharacter(const QString& character)
+{
+    const QList<uint> codes = character.toUcs4();
+    const char32_t code = codes.isEmpty() ? 0 : codes.first();
+    switch (QChar::category(code)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+        return QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+    default:
+        return QStringLiteral("«") + character + QStringLiteral("»");
+    }
+}
+
+// Why the new password cannot be stored: the characters beyond U+00FF it holds, named,
+// or else its length.
+QString NotStorableText(const QString& password)
+{
+    const QStringList refused = UnstorableCharacters(password);
+    if (refused.isEmpty())
+        return QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri.");
+    QStringList shown;
+    for (const QString& character : refused)
+        shown.append(ShownCharacter(character));
+    if (shown.size() == 1)
+        return QStringLiteral("Attenzione: la nuova password non può contenere il carattere ") + shown.first()
+            + QStringLiteral(". Inserire una password senza questo carattere.");
+    const QString last = shown.takeLast();
+    return QStringLiteral("Attenzione: la nuova password non può contenere i caratteri ")
+        + shown.join(QStringLiteral(", ")) + QStringLiteral(" e ") + last
+        + QStringLiteral(". Inserire una password senza questi caratteri.");
+}
+
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(ui::ScreenRegistry& screens, QWidget* owner)
@@ -173,10 +216,7 @@ void TfrmCambiaPassword::cmdOKClick()
 
         // The scrambling keeps 255 characters of 8 bits: anything more could never match again.
         if (!IsStorablePassword(NormalizedPassword(newPassword))) {
-            ui::ShowPlainMessage(
-                QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri e solo "
-                               "lettere, cifre e simboli dell'alfabeto latino."),
-                this);
+            ui::ShowPlainMessage(NotStorableText(NormalizedPassword(newPassword)), this);
             txtPasswordNew->clear();
             txtConferma->clear();
             txtPasswordNew->setFocus();

@@ -83,4 +83,19 @@ bool IsStorablePassword(const QString& plain)
     return true;
 }
 
+QStringList UnstorableCharacters(const QString& plain)
+{
+    QStringList found;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        if (plain.at(i).unicode() <= 0xFF)
+            continue;
+        const qsizetype length = plain.at(i).isHighSurrogate() && i + 1 < plain.size() && plain.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QString character = plain.mid(i, length);
+        if (!found.contains(character))
+            found.append(character);
+        i += length - 1;
+    }
+    return found;
+}
+
 } // namespace login

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -30,5 +31,9 @@ QString DecodePassword(const QString& hex);
 
 // True when the text survives scrambling unchanged: at most 255 characters, none beyond U+00FF.
 bool IsStorablePassword(const QString& plain);
+
+// The characters of the text beyond U+00FF, which scrambling cannot keep: each once, in
+// the order they first appear (a character beyond U+FFFF as its two halves together).
+QStringList UnstorableCharacters(const QString& plain);
 
 } // namespace login

@@ -67,10 +67,12 @@ QList<Line> SplitLines(const QByteArray& text)
         if (content.begin < content.end) {
             const char first = text.at(content.begin);
             if (first == '[') {
-                qsizetype close = content.end - 1;
-                while (close > content.begin && text.at(close) != ']')
-                    --close;
-                if (close > content.begin) {
+                // The name ends at the first "]": what follows it on the line is ignored,
+                // so "[Accesso] ; nota [x]" is the section Accesso.
+                qsizetype close = content.begin + 1;
+                while (close < content.end && text.at(close) != ']')
+                    ++close;
+                if (close < content.end) {
                     line.kind = Line::Kind::Section;
                     line.name = Trimmed(text, {content.begin + 1, close});
                 }

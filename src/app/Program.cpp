@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace ui {
@@ -30,6 +31,24 @@ void InstallItalianTranslations(QApplication& application)
     }
 }
 
+namespace {
+
+// Qt's own file dialog keeps its history, last folder and view in QtProject.conf under
+// the user's configuration folder and opens where any Qt program last left it. The program
+// reads and writes nothing outside its folder: Qt's settings files are looked for beneath
+// the program file itself, a folder that can never exist, so nothing is read and every
+// write fails silently.
+void KeepNoSettings()
+{
+    const QString nowhere = QCoreApplication::applicationFilePath() + QStringLiteral("/no-settings");
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, scope, nowhere);
+    }
+}
+
+} // namespace
+
 void ApplyProcessSettings()
 {
     QApplication::setApplicationName(QStringLiteral("Vetrinalia"));
@@ -40,6 +59,7 @@ void ApplyProcessSettings()
     QLocale locale(QLocale::Italian, QLocale::Italy);
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     QLocale::setDefault(locale);
+    KeepNoSettings();
 }
 
 ModalSeam& QtSeam()

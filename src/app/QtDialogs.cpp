@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -76,15 +77,27 @@ QString QtModalSeam::openFileName(QWidget* parent, const ui::FileRequest& reques
 {
     QFileDialog dialog(parentOrActive(parent), request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Any name is taken, also one that names no file: the caller decides what that means,
+    // and Qt shows no "file not found" box of its own.
+    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(request.nameFilters);
     if (!request.nameFilters.isEmpty())
         dialog.selectNameFilter(request.nameFilters.first());
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    // Qt splits a filter's patterns at blanks only, so "(*.jpg; *.jpeg)" would list no
+    // .jpg file: the file list takes the patterns as the program reads them.
+    auto* files = dialog.findChild<QFileSystemModel*>();
+    const auto usePatterns = [files](const QString& filter) {
+        if (files)
+            files->setNameFilters(ui::FilterPatterns(filter));
+    };
+    usePatterns(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, usePatterns);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    // The default suffix is added here rather than by Qt, which would look only for the
+    // suffix in the letter case given.
+    return ui::CompleteWithSuffix(dialog.selectedFiles().first(), request.defaultSuffix);
 }
 
 bool QtModalSeam::printDialog(QWidget* parent, QPrinter& printer)

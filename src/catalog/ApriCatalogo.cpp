@@ -121,6 +121,9 @@ void TfrmApriCatalogo::ListFlyers()
     lstFiles->setUpdatesEnabled(false);
     lstFiles->clear();
     lstFiles->addItems(names);
+    // No current row until the user picks one: the list would otherwise frame its first
+    // row on gaining the focus, which reads as a selection.
+    lstFiles->setCurrentIndex(QModelIndex());
     lstFiles->setUpdatesEnabled(true);
     lblCreati->setText(CountLineText(lstFiles->count()));
     lblCreati->resize(qMax(700, lblCreati->sizeHint().width()), lblCreati->sizeHint().height());

@@ -91,7 +91,11 @@ FileCreateError::FileCreateError(int errorNumber)
 
 CreateResult CreateEmptyFlyer(const QString& path)
 {
+    // A folder of that name is no flyer: it stands in the way like any other reason the
+    // file cannot be created.
     const QFileInfo info(path);
+    if (info.isDir())
+        throw FileCreateError(EISDIR);
     if (info.exists() || info.isSymLink())
         return CreateResult::AlreadyExists;
 
@@ -104,6 +108,8 @@ CreateResult CreateEmptyFlyer(const QString& path)
 #endif
     if (fd < 0) {
         const int error = errno;
+        if (error == EEXIST && QFileInfo(path).isDir())
+            throw FileCreateError(EISDIR);
         if (error == EEXIST)
             return CreateResult::AlreadyExists;
         throw FileCreateError(error);

@@ -40,8 +40,9 @@ private:
 
 enum class CreateResult { Created, AlreadyExists };
 
-// Creates an empty file at path. Looks first: when anything exists there, nothing is
-// written and AlreadyExists comes back. Throws FileCreateError when the system refuses.
+// Creates an empty file at path. Looks first: when a file exists there, nothing is
+// written and AlreadyExists comes back. Throws FileCreateError when the system refuses,
+// and for a folder in the way (EISDIR).
 CreateResult CreateEmptyFlyer(const QString& path);
 
 // Removes the archive file at path; false when it is not there or cannot be removed.

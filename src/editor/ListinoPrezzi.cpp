@@ -363,7 +363,7 @@ QString TfrmListinoPrezzi::EmptyArchiveText()
 ui::FileRequest TfrmListinoPrezzi::PhotoFileRequest()
 {
     return {QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
-            {QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")},
+            {QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")},
             QStringLiteral("JPG")};
 }
 
@@ -390,6 +390,11 @@ void TfrmListinoPrezzi::ShowPageRecord(const storage::PageRecord& record)
         m_txtUM[s]->setText(base::TrimBlanks(slot.um));
         m_txtCaratteristiche[s]->setText(base::TrimBlanks(slot.caratteristiche));
         m_txtPrezzo[s]->setText(base::TrimBlanks(slot.prezzo));
+        // setText leaves the caret at the end, which scrolls a text longer than its field
+        // to its tail: each field shows its beginning.
+        for (QLineEdit* field : {m_txtCodice[s], m_txtNome[s], m_txtUM[s], m_txtCaratteristiche[s],
+                                 static_cast<QLineEdit*>(m_txtPrezzo[s])})
+            field->setCursorPosition(0);
     }
 }
 

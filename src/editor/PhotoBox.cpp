@@ -1,6 +1,5 @@
 #include "editor/PhotoBox.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -9,13 +8,10 @@
 namespace editor {
 
 PhotoBox::PhotoBox(const QString& name, QWidget* parent)
-    : QWidget(parent)
+    : ui::DrawnButton(parent)
 {
     setObjectName(name);
     setFixedSize(kBoxSize);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
-    setMouseTracking(true);
 }
 
 void PhotoBox::setPicture(const QImage& picture)
@@ -60,31 +56,6 @@ void PhotoBox::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     painter.drawPixmap(target.topLeft(), m_shown);
-}
-
-void PhotoBox::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_down = true;
-}
-
-void PhotoBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton || !m_down)
-        return;
-    m_down = false;
-    if (rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
-}
-
-void PhotoBox::enterEvent(QEnterEvent*)
-{
-    Q_EMIT hovered();
-}
-
-void PhotoBox::mouseMoveEvent(QMouseEvent*)
-{
-    Q_EMIT hovered();
 }
 
 } // namespace editor

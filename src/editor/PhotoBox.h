@@ -1,15 +1,17 @@
 #pragma once
 
+#include "ui/Widgets.h"
+
 #include <QImage>
 #include <QPixmap>
-#include <QWidget>
 
 namespace editor {
 
 // A photo box: holds its picture as loaded, at its own pixel size, and shows it centred,
 // scaled down with its proportions kept when larger than the box, at its own size when
-// smaller. Clicking it asks for a new picture; it never takes the keyboard focus.
-class PhotoBox : public QWidget {
+// smaller. Clicking it asks for a new picture, once per click; it never takes the keyboard
+// focus.
+class PhotoBox : public ui::DrawnButton {
     Q_OBJECT
 public:
     PhotoBox(const QString& name, QWidget* parent);
@@ -24,21 +26,12 @@ public:
     // The size a picture of the given size is shown at inside a box of the given size.
     static QSize ShownSize(const QSize& picture, const QSize& box);
 
-Q_SIGNALS:
-    void clicked();
-    void hovered();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QImage m_picture;
     QPixmap m_shown; // the picture as drawn, made once per picture
-    bool m_down = false;
 };
 
 } // namespace editor

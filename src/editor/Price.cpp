@@ -2,17 +2,14 @@
 
 #include "base/Text.h"
 
+#include <boost/multiprecision/cpp_bin_float.hpp>
+
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
 #include <system_error>
-
-// The rounding is defined on the x87 80-bit format (64-bit significand, round to nearest):
-// with a narrower long double, 5,555 would come out as 5,56.
-static_assert(LDBL_MANT_DIG == 64, "RoundDecimals needs an 80-bit extended long double");
 
 namespace editor {
 
@@ -213,13 +210,18 @@ QString NormalizePrice(const QString& text)
 
 double RoundDecimals(double value, int n)
 {
-    long double factor = 1.0L;
+    // The rounding is defined on the x87 80-bit format: a 64-bit binary significand, the
+    // exponent range of -16382 to 16383, round to nearest even. A narrower type would turn
+    // 5,555 into 5,56, and the compiler's long double is that format only on some targets,
+    // so the arithmetic is done in a software type of exactly that format.
+    using Extended = boost::multiprecision::cpp_bin_float_double_extended;
+    Extended factor = 1;
     for (int i = 0; i < n; ++i)
-        factor *= 10.0L;
+        factor *= 10;
     // Product, sum, truncation and quotient in extended precision; only the quotient is
     // rounded to a double.
-    const long double scaled = static_cast<long double>(value) * factor;
-    const long double whole = std::trunc(scaled + 0.5L);
+    const Extended scaled = Extended(value) * factor;
+    const Extended whole = boost::multiprecision::trunc(scaled + Extended(0.5));
     return static_cast<double>(whole / factor);
 }
 

@@ -14,8 +14,9 @@ bool FilterPriceKey(int keyCode, QChar character);
 // empty, unreadable or negative entry.
 QString NormalizePrice(const QString& text);
 
-// Int(value * 10^n + 0.5) / 10^n in 80-bit extended precision, Int truncating toward zero;
-// only the quotient is rounded to a double.
+// Int(value * 10^n + 0.5) / 10^n in 80-bit extended precision (the x87 format, computed
+// in software on every compiler), Int truncating toward zero; only the quotient is rounded
+// to a double.
 double RoundDecimals(double value, int n);
 
 } // namespace editor

@@ -2,8 +2,14 @@
 
 #include "editor/Price.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 namespace editor {
 
@@ -110,6 +116,76 @@ void PriceEdit::focusOutEvent(QFocusEvent* event)
     const QString normalized = NormalizePrice(text());
     if (normalized != text())
         setText(normalized);
+}
+
+qsizetype PriceEdit::room(bool replacesSelection) const
+{
+    const qsizetype kept = text().size() - (replacesSelection ? selectedText().size() : 0);
+    return qMax<qsizetype>(0, kMaxTyped - kept);
+}
+
+void PriceEdit::insertIncoming(const QString& incoming)
+{
+    const qsizetype free = room(true);
+    if (free == 0 && !incoming.isEmpty())
+        return; // a full field takes nothing, as it takes no typed key
+    insert(incoming.left(free));
+}
+
+void PriceEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    if (!menu)
+        return;
+    // The menu's paste goes through the same cut as every other way in. Qt gives the entry
+    // no name of its own: it is the one with QLineEdit's own "Paste" text.
+    const QString pasteText = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text() == pasteText || action->text().startsWith(pasteText + QLatin1Char('\t'))) {
+            disconnect(action, nullptr, this, nullptr);
+            action->setObjectName(QStringLiteral("edit-paste"));
+            connect(action, &QAction::triggered, this,
+                    [this] { insertIncoming(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void PriceEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The middle button pastes the selection where the system has one.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        insertIncoming(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void PriceEdit::dropEvent(QDropEvent* event)
+{
+    const QString incoming = event->mimeData()->text();
+    // A drop inserts at the drop point, beside the selection; text moved within the field
+    // leaves its old place.
+    const bool moveWithin = event->source() == this && event->dropAction() == Qt::MoveAction;
+    const qsizetype free = room(moveWithin);
+    if (incoming.isNull() || incoming.size() <= free) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    if (free == 0) {
+        event->ignore();
+        return;
+    }
+    QMimeData cut;
+    cut.setText(incoming.left(free));
+    QDropEvent shortened(event->position(), event->possibleActions(), &cut, event->buttons(), event->modifiers());
+    shortened.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&shortened);
+    event->setDropAction(shortened.dropAction());
+    event->setAccepted(shortened.isAccepted());
 }
 
 } // namespace editor

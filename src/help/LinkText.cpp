@@ -48,9 +48,22 @@ bool LinkText::event(QEvent* event)
 
 void LinkText::attachIcon(ui::PictureButton* icon)
 {
-    connect(icon, &ui::PictureButton::pressed, this, &LinkText::press);
-    connect(icon, &ui::PictureButton::released, this, &LinkText::release);
+    // The icon's own pressed and released signals are for the left button only: the
+    // colour follows every button, so it is taken from the icon's mouse events.
+    icon->installEventFilter(this);
     connect(icon, &ui::PictureButton::clicked, this, &LinkText::activate);
+}
+
+bool LinkText::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != this) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            press();
+        else if (event->type() == QEvent::MouseButtonRelease
+                 && static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
+            release();
+    }
+    return QLabel::eventFilter(watched, event);
 }
 
 QColor LinkText::colour() const
@@ -81,21 +94,28 @@ void LinkText::activate()
     Q_EMIT activated();
 }
 
+// Orange while any mouse button is held on the link; only a left click follows it.
 void LinkText::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_down = true;
+    if (event->button() == Qt::LeftButton)
+        m_down = true;
+    press();
+}
+
+void LinkText::mouseDoubleClickEvent(QMouseEvent*)
+{
+    // The second press of a double click: the first click has followed the link already.
     press();
 }
 
 void LinkText::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_down)
-        return;
-    m_down = false;
-    release();
-    if (rect().contains(event->position().toPoint()))
+    const bool click = event->button() == Qt::LeftButton && m_down;
+    if (event->button() == Qt::LeftButton)
+        m_down = false;
+    if (event->buttons() == Qt::NoButton)
+        release();
+    if (click && rect().contains(event->position().toPoint()))
         activate();
 }
 

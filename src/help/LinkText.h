@@ -12,8 +12,9 @@ class QPushButton;
 namespace help {
 
 // The link text of the help, information and splash screens: Tahoma 14 underlined,
-// dark blue; orange while a mouse button is held on it or on its icon. A click on
-// either, or Space or Enter while the link has the keyboard focus, activates it.
+// dark blue; orange while any mouse button is held on it or on its icon. A left click on
+// either (once, whatever the click count), or Space or Enter while the link has the
+// keyboard focus, activates it.
 class LinkText : public QLabel {
     Q_OBJECT
 public:
@@ -39,8 +40,10 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -158,6 +158,21 @@ FlyerArchive::~FlyerArchive()
         m_file.close();
 }
 
+LockRefusal ClassifyLockRefusal(int error)
+{
+#ifdef Q_OS_WIN
+    if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING)
+        return LockRefusal::Busy;
+    return LockRefusal::Unsupported;
+#else
+    if (error == EACCES || error == EAGAIN)
+        return LockRefusal::Busy;
+    if (error == EINTR)
+        return LockRefusal::Retry;
+    return LockRefusal::Unsupported;
+#endif
+}
+
 void FlyerArchive::lock(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
@@ -167,7 +182,7 @@ void FlyerArchive::lock(int timeoutMs)
         OVERLAPPED whole{};
         if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &whole))
             return;
-        const bool busy = GetLastError() == ERROR_LOCK_VIOLATION;
+        const LockRefusal refusal = ClassifyLockRefusal(int(GetLastError()));
 #else
         struct flock whole { };
         whole.l_type = F_WRLCK;
@@ -182,11 +197,13 @@ void FlyerArchive::lock(int timeoutMs)
 #endif
         if (::fcntl(m_file.handle(), command, &whole) == 0)
             return;
-        const bool busy = errno == EACCES || errno == EAGAIN;
-        if (!busy && (errno == ENOLCK || errno == EINVAL || errno == ENOSYS))
-            return; // a file system without locks: work as the format always did
+        const LockRefusal refusal = ClassifyLockRefusal(errno);
 #endif
-        if (!busy || deadline.hasExpired()) {
+        if (refusal == LockRefusal::Unsupported)
+            return; // a file system without locks: work as the format always did
+        if (refusal == LockRefusal::Retry)
+            continue;
+        if (deadline.hasExpired()) {
             m_file.close();
             throw StorageError("archive locked by another copy of the program");
         }

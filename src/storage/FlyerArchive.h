@@ -68,10 +68,19 @@ qint64 RecordCount(qint64 sizeInBytes);
 PageRecord ReadPage(QIODevice& device, qint64 index);
 void WritePage(QIODevice& device, qint64 index, const PageRecord& record);
 
+// What a refused byte-range lock means. Busy: another copy holds it, wait. Retry: the
+// call was interrupted. Unsupported: any other refusal; file systems that keep no locks
+// (network and FUSE mounts answer ENOLCK, EOPNOTSUPP, EIO and the like) are used without
+// one, as the format always was.
+enum class LockRefusal { Busy, Retry, Unsupported };
+// error is errno on POSIX systems, GetLastError() on Windows.
+LockRefusal ClassifyLockRefusal(int error);
+
 // An archive file, open for one command: opened for reading and writing, created empty
 // when missing, released by close() or at the end of its life. While open it holds an
 // exclusive lock on the file, so that two copies of the program sharing a folder never
-// interleave their writes; another copy's lock is waited for at most lockTimeoutMs.
+// interleave their writes; another copy's lock is waited for at most lockTimeoutMs. Where
+// the file system refuses locks, the archive is used without one.
 class FlyerArchive {
 public:
     static constexpr int kDefaultLockTimeoutMs = 5000;

@@ -1,8 +1,42 @@
 #include "ui/Dialogs.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace ui {
+
+QStringList FilterPatterns(const QString& nameFilter)
+{
+    QString patterns = nameFilter;
+    const qsizetype open = nameFilter.lastIndexOf(u'(');
+    const qsizetype close = nameFilter.lastIndexOf(u')');
+    if (open >= 0 && close > open)
+        patterns = nameFilter.mid(open + 1, close - open - 1);
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    return patterns.split(separators, Qt::SkipEmptyParts);
+}
+
+QString CompleteWithSuffix(const QString& path, const QString& suffix)
+{
+    if (path.isEmpty() || suffix.isEmpty())
+        return path;
+    const QFileInfo info(path);
+    if (info.fileName().isEmpty() || info.fileName().contains(u'.') || info.isDir())
+        return path;
+    const QString wanted = info.fileName() + u'.' + suffix;
+    const QDir folder = info.dir();
+    if (QFileInfo(folder, wanted).isFile())
+        return folder.filePath(wanted);
+    // Letter case aside: the name filter of a folder listing ignores it.
+    const QStringList found = folder.entryList({wanted}, QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& name : found) {
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    }
+    return folder.filePath(wanted);
+}
 
 namespace {
 

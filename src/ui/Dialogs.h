@@ -20,9 +20,18 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 // What an open-file dialog is asked to show.
 struct FileRequest {
     QString title;
-    QStringList nameFilters; // the first one is selected when the dialog opens
+    QStringList nameFilters; // "Text (*.a; *.b)"; the first one is selected when the dialog opens
     QString defaultSuffix;   // added to a typed name without extension
 };
+
+// The patterns of a name filter: what stands between its last parentheses, split at
+// semicolons and blanks ("Immagine JPEG (*.jpg; *.jpeg)" gives *.jpg and *.jpeg).
+QStringList FilterPatterns(const QString& nameFilter);
+
+// A chosen path completed with the default suffix when its name has no extension: the
+// file of that name with the suffix in any letter case, where one exists (a.jpg as well
+// as a.JPG), otherwise the name with the suffix as given.
+QString CompleteWithSuffix(const QString& path, const QString& suffix);
 
 // Every modal interaction of the program goes through this seam: start-up installs the
 // Qt implementation, tests install a scripted one that records and answers.

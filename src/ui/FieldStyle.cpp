@@ -1,5 +1,6 @@
 #include "ui/FieldStyle.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -11,26 +12,43 @@ namespace ui {
 
 namespace {
 
+// Tells a field's highlight when it is to show: from the moment the field gains the focus
+// until the focus moves to another control of the same window. A message box, a context
+// menu or another window taking the focus for a while leaves the highlight as it is (the
+// field is still its window's focus), so it does not flicker when the box closes.
 class FocusWatcher : public QObject {
 public:
     FocusWatcher(QLineEdit* edit, std::function<void(bool)> onFocus)
         : QObject(edit)
+        , m_edit(edit)
         , m_onFocus(std::move(onFocus))
     {
         edit->installEventFilter(this);
+        // The focus may move inside the window while the window is not active (a screen
+        // hidden and shown again): the field then hears nothing until the window is
+        // active again and another control gains the focus.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now && now != m_edit && now->window() == m_edit->window())
+                m_onFocus(false);
+        });
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn)
+        if (event->type() == QEvent::FocusIn) {
             m_onFocus(true);
-        else if (event->type() == QEvent::FocusOut)
+        } else if (event->type() == QEvent::FocusOut) {
+            if (m_edit->window()->focusWidget() != m_edit)
+                m_onFocus(false);
+        } else if (event->type() == QEvent::Hide) {
             m_onFocus(false);
+        }
         return false;
     }
 
 private:
+    QLineEdit* m_edit;
     std::function<void(bool)> m_onFocus;
 };
 

@@ -10,35 +10,12 @@
 
 namespace ui {
 
-namespace {
-
-class GradientPanel : public QWidget {
-public:
-    GradientPanel(const QColor& top, const QColor& bottom, QWidget* parent)
-        : QWidget(parent)
-        , m_top(top)
-        , m_bottom(bottom)
-    { }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        PaintVerticalGradient(painter, rect(), m_top, m_bottom);
-    }
-
-private:
-    QColor m_top;
-    QColor m_bottom;
-};
-
-} // namespace
-
 MaximisedScreen::MaximisedScreen(ScreenRegistry& screens, const QString& objectName, const QString& caption,
                                  const QColor& gradientTop, const QColor& gradientBottom)
     : QWidget(nullptr, Qt::Window)
     , m_screens(screens)
-    , m_content(new GradientPanel(gradientTop, gradientBottom, this))
+    // The panel paints nothing of its own: the window's one gradient shows through it.
+    , m_content(new QWidget(this))
     , m_top(gradientTop)
     , m_bottom(gradientBottom)
 {

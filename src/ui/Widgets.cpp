@@ -15,32 +15,25 @@ void PaintVerticalGradient(QPainter& painter, const QRect& rect, const QColor& t
     painter.fillRect(rect, gradient);
 }
 
-Picture::Picture(const QString& name, const QString& resource, QWidget* parent)
-    : QWidget(parent)
-{
-    setObjectName(name);
-    setAttribute(Qt::WA_TranslucentBackground);
-    setResource(resource);
-}
+PictureArt::PictureArt(const QString& resource)
+    : m_resource(resource)
+{ }
 
-Picture::~Picture() = default;
+PictureArt::~PictureArt() = default;
 
-void Picture::setResource(const QString& resource)
+void PictureArt::setResource(const QString& resource)
 {
     m_resource = resource;
     m_svg.reset();
     m_pixmap = QPixmap();
     m_loaded = false;
     m_rendered = QPixmap();
-    update();
 }
 
-void Picture::paintEvent(QPaintEvent*)
+void PictureArt::paint(QWidget& widget)
 {
-    // Pictures are read and drawn once, on first paint: a screen that is never shown never
-    // parses them, and a repaint only copies the drawing.
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    const qreal ratio = widget.devicePixelRatioF();
+    const QSize pixels = (QSizeF(widget.size()) * ratio).toSize();
     if (m_rendered.size() != pixels || m_rendered.devicePixelRatio() != ratio) {
         if (!m_loaded) {
             m_loaded = true;
@@ -55,52 +48,95 @@ void Picture::paintEvent(QPaintEvent*)
         QPainter painter(&m_rendered);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QRectF area(QPointF(0, 0), QSizeF(size()));
+        const QRectF area(QPointF(0, 0), QSizeF(widget.size()));
         if (m_svg && m_svg->isValid())
             m_svg->render(&painter, area);
         else if (!m_pixmap.isNull())
             painter.drawPixmap(area, m_pixmap, QRectF(m_pixmap.rect()));
     }
-    QPainter painter(this);
+    QPainter painter(&widget);
     painter.drawPixmap(0, 0, m_rendered);
 }
 
-PictureButton::PictureButton(const QString& name, const QString& resource, const QString& accessibleName,
-                             QWidget* parent)
-    : Picture(name, resource, parent)
+Picture::Picture(const QString& name, const QString& resource, QWidget* parent)
+    : QWidget(parent)
+    , m_art(resource)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Picture::setResource(const QString& resource)
+{
+    m_art.setResource(resource);
+    update();
+}
+
+void Picture::paintEvent(QPaintEvent*)
+{
+    m_art.paint(*this);
+}
+
+DrawnButton::DrawnButton(QWidget* parent)
+    : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
+}
+
+// Every mouse event over the button stays with it, whichever button: none reaches the
+// screen beneath, which would take a move for the pointer leaving the button.
+void DrawnButton::mousePressEvent(QMouseEvent* event)
+{
+    QAbstractButton::mousePressEvent(event);
+    event->accept();
+}
+
+void DrawnButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    QAbstractButton::mouseReleaseEvent(event);
+    event->accept();
+}
+
+void DrawnButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click: the first one has already run the command.
+    event->accept();
+}
+
+void DrawnButton::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT hovered();
+    QAbstractButton::mouseMoveEvent(event);
+    event->accept();
+}
+
+void DrawnButton::enterEvent(QEnterEvent* event)
+{
+    Q_EMIT hovered();
+    QAbstractButton::enterEvent(event);
+}
+
+PictureButton::PictureButton(const QString& name, const QString& resource, const QString& accessibleName,
+                             QWidget* parent)
+    : DrawnButton(parent)
+    , m_art(resource)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TranslucentBackground);
     setAccessibleName(accessibleName);
 }
 
-void PictureButton::mousePressEvent(QMouseEvent* event)
+void PictureButton::setResource(const QString& resource)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_down = true;
-    Q_EMIT pressed();
+    m_art.setResource(resource);
+    update();
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+void PictureButton::paintEvent(QPaintEvent*)
 {
-    if (event->button() != Qt::LeftButton || !m_down)
-        return;
-    m_down = false;
-    Q_EMIT released();
-    if (rect().contains(event->position().toPoint()))
-        Q_EMIT clicked();
-}
-
-void PictureButton::enterEvent(QEnterEvent*)
-{
-    Q_EMIT hovered();
-}
-
-void PictureButton::mouseMoveEvent(QMouseEvent*)
-{
-    Q_EMIT hovered();
+    m_art.paint(*this);
 }
 
 Rect::Rect(const QString& name, const QColor& fill, QWidget* parent)

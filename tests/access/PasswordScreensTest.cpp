@@ -34,9 +34,7 @@ const QString kWrongOld = QStringLiteral("Attenzione: vecchia password errata.")
 const QString kNotConfirmed = QStringLiteral(
     "Attenzione: la nuova password non è stata confermata correttamente. E' necessario reinserire entrambi i "
     "valori.");
-const QString kNotStorable = QStringLiteral(
-    "Attenzione: la nuova password può contenere al massimo 255 caratteri e solo lettere, cifre e simboli "
-    "dell'alfabeto latino.");
+const QString kTooLong = QStringLiteral("Attenzione: la nuova password può contenere al massimo 255 caratteri.");
 const QString kChanged = QStringLiteral("Modifica della password completata con successo.");
 const QString kChangeError = QStringLiteral(
     "Attenzione: si è verificato un errore durante la procedura di modifica della password. Si consiglia di "
@@ -363,19 +361,32 @@ private Q_SLOTS:
         QCOMPARE(run.file(), before);
 
         // 3. A password the file could not give back: refused before anything is written.
+        // The refusal names what cannot be used: "€", "œ" and "ő" look like the Latin
+        // alphabet's but lie beyond what the file keeps.
         const QString tooLong(256, QLatin1Char('x'));
-        const QString beyondLatin1 = QStringLiteral("prezzo\u20AC");
-        for (const QString& refused : {tooLong, beyondLatin1}) {
+        const QList<std::pair<QString, QString>> refusals = {
+            {tooLong, kTooLong},
+            {QStringLiteral("prezzo€"),
+             QStringLiteral("Attenzione: la nuova password non può contenere il carattere «€». Inserire una password "
+                            "senza questo carattere.")},
+            {QStringLiteral("€uro cœur Erdős €"),
+             QStringLiteral("Attenzione: la nuova password non può contenere i caratteri «€», «œ» e «ő». Inserire "
+                            "una password senza questi caratteri.")},
+            {QStringLiteral("a\u200Bbş"),
+             QStringLiteral("Attenzione: la nuova password non può contenere i caratteri U+200B e «ş». "
+                            "Inserire una password senza questi caratteri.")},
+        };
+        for (const auto& [refused, text] : refusals) {
             fill(QStringLiteral("chiaveiniziale"), refused, refused);
             QTest::mouseClick(change->cmdOK, Qt::LeftButton);
-            QCOMPARE(run.dialogs.messageTexts().last(), kNotStorable);
+            QCOMPARE(run.dialogs.messageTexts().last(), text);
             QCOMPARE(fields(), (QStringList{QStringLiteral("chiaveiniziale"), QString(), QString()}));
             QCOMPARE(QApplication::focusWidget(), change->txtPasswordNew);
             QCOMPARE(run.file(), before);
             QVERIFY(change->isVisible());
         }
         // 255 characters surrounded by blanks are fine: blanks are not stored.
-        QCOMPARE(run.dialogs.messages.size(), 4);
+        QCOMPARE(run.dialogs.messages.size(), 6);
 
         // 4. The change: confirmed, written, the screen closes onto an empty login.
         fill(QStringLiteral("chiaveiniziale"), QStringLiteral("  Nuova chiave è "),
@@ -387,7 +398,7 @@ private Q_SLOTS:
         };
         QTest::mouseClick(change->cmdOK, Qt::LeftButton);
         QCOMPARE(run.dialogs.messageTexts().last(), kChanged);
-        QCOMPARE(run.dialogs.messages.size(), 5);
+        QCOMPARE(run.dialogs.messages.size(), 7);
         QVERIFY(openWhileConfirmed);
         QVERIFY(!change->isVisible());
         QVERIFY(run.login->isVisible());
@@ -409,7 +420,7 @@ private Q_SLOTS:
         QCOMPARE(run.dialogs.messageTexts().last(), kWrong);
         Type(run.login->txtPassword, QStringLiteral("nuova CHIAVE è"));
         Enter(run.login->txtPassword);
-        QCOMPARE(run.dialogs.messages.size(), 7);
+        QCOMPARE(run.dialogs.messages.size(), 9);
         QVERIFY(run.screens->frmAvvio->isVisible());
         QVERIFY(!run.login->isVisible());
 
@@ -419,7 +430,7 @@ private Q_SLOTS:
         QApplication::setActiveWindow(run.screens->frmPassword);
         Type(run.screens->frmPassword->txtPassword, QStringLiteral("Nuova Chiave è"));
         Enter(run.screens->frmPassword->txtPassword);
-        QCOMPARE(run.dialogs.messages.size(), 7);
+        QCOMPARE(run.dialogs.messages.size(), 9);
         QVERIFY(run.screens->frmAvvio->isVisible());
     }
 

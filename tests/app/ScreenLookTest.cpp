@@ -125,6 +125,30 @@ private Q_SLOTS:
         QVERIFY(near(pixel(image, screen, child(screen, "shpTop"), {40, 110}), Qt::white));
     }
 
+    // In a window larger than the panel the background is one gradient: the centred
+    // panel paints no second one over the window's.
+    void oneBackgroundGradient()
+    {
+        start::TfrmAvvio* screen = m_screens->frmAvvio;
+        screen->showScreen();
+        screen->setWindowState(Qt::WindowNoState);
+        screen->resize(1300, 1000);
+        QTRY_COMPARE(screen->size(), QSize(1300, 1000));
+        QWidget* content = screen->content();
+        const QPoint corner = content->mapTo(screen, QPoint());
+        QVERIFY(corner.y() > 100 && corner.x() > 100);
+        const QImage image = grabScreen(screen, QStringLiteral("avvio-large-window"));
+        // Beside the panel's left edge, inside the content and just outside it, at the
+        // content's top, middle and bottom: the same colour.
+        for (const int y : {corner.y() + 2, corner.y() + content->height() / 2, corner.y() + content->height() - 3}) {
+            const QColor inside = image.pixelColor(corner.x() + 3, y);
+            const QColor outside = image.pixelColor(corner.x() - 3, y);
+            QVERIFY2(near(inside, outside, 2), qPrintable(QStringLiteral("y %1: %2 against %3")
+                                                              .arg(y)
+                                                              .arg(inside.name(), outside.name())));
+        }
+    }
+
     void createScreen()
     {
         catalog::TfrmCreaCatalogo* screen = m_screens->frmCreaCatalogo;

@@ -215,6 +215,33 @@ private Q_SLOTS:
             QVERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("Estate.lis"))));
     }
 
+    // With nothing picked the list shows no current row, also when it gains the focus by
+    // the keyboard: no frame on the first row that would read as a selection.
+    void noCurrentRowUntilPicked()
+    {
+        addFlyers({QStringLiteral("Estate.lis"), QStringLiteral("Inverno.lis")});
+        showFromStart();
+        m_screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_screen));
+        m_screen->lstFiles->setFocus(Qt::TabFocusReason);
+        QVERIFY(m_screen->lstFiles->hasFocus());
+        QVERIFY(!m_screen->lstFiles->currentIndex().isValid());
+        QVERIFY(m_screen->lstFiles->selectedItems().isEmpty());
+        if (const QByteArray dir = qgetenv("VETRINALIA_GRAB_DIR"); !dir.isEmpty())
+            m_screen->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/apri-no-current-row.png"));
+        // The keyboard still picks, from the first row.
+        QTest::keyClick(m_screen->lstFiles, Qt::Key_Down);
+        QCOMPARE(m_screen->lstFiles->currentRow(), 0);
+        // A rebuilt list (after a delete, at the next show) starts again with none.
+        m_screen->close();
+        showFromStart();
+        m_screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_screen));
+        m_screen->lstFiles->setFocus(Qt::TabFocusReason);
+        QVERIFY(m_screen->lstFiles->hasFocus());
+        QVERIFY(!m_screen->lstFiles->currentIndex().isValid());
+    }
+
     void clickOrDoubleClickOnlySelects()
     {
         addFlyers({QStringLiteral("Estate.lis")});

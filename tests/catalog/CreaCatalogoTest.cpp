@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <cerrno>
+
 #include <memory>
 
 using testing::ReadFile;
@@ -225,6 +227,21 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(m_folder->file(QStringLiteral("Autunno.lis"))));
         showFromStart();
         QVERIFY(m_screen->txtFile->text().isEmpty());
+    }
+
+    // A folder named Estate.lis is no flyer: the name is not "already used", the file
+    // cannot be created, and the default error report says so.
+    void aFolderInTheWayIsAnErrorNotAUsedName()
+    {
+        QVERIFY(QDir().mkpath(m_folder->file(QStringLiteral("Estate.lis"))));
+        showFromStart();
+        typeText(m_screen->txtFile, QStringLiteral("Estate"));
+        QTest::mouseClick(m_screen->btnApplica, Qt::LeftButton);
+        QCOMPARE(m_dialogs->messageTexts(), QStringList{QStringLiteral("I/O error %1.").arg(EISDIR)});
+        QVERIFY(m_dialogs->messages.first().plain);
+        QVERIFY(QFileInfo(m_folder->file(QStringLiteral("Estate.lis"))).isDir());
+        QVERIFY(m_screen->isVisible());
+        QCOMPARE(m_screen->txtFile->text(), QStringLiteral("Estate"));
     }
 
     void composedTextIsFilteredToo()

@@ -2,9 +2,12 @@
 #include "support/TestRegistry.h"
 
 #include "ui/FieldStyle.h"
+#include "ui/Program.h"
 #include "ui/Widgets.h"
 
 #include <QDir>
+#include <QMessageBox>
+#include <QTimer>
 #include <QSignalSpy>
 
 using namespace testing;
@@ -47,6 +50,7 @@ private Q_SLOTS:
     void commandPicturesKeepTheFocus();
     void onlyTheFocusedFieldIsYellow_data();
     void onlyTheFocusedFieldIsYellow();
+    void highlightFollowsTheFocusOnly();
     void layout();
 };
 
@@ -300,6 +304,62 @@ void FieldTest::onlyTheFocusedFieldIsYellow()
         for (QPoint inside : {QPoint(1, 1), QPoint(w - 2, h - 2), QPoint(1, h - 2)})
             QVERIFY2(pixel(edit, inside) == fill, qPrintable(edit->objectName()));
     }
+}
+
+// A message box over the editor leaves the focused field yellow; the highlight goes only
+// when another field of the editor takes the focus, also while the editor is inactive.
+void FieldTest::highlightFollowsTheFocusOnly()
+{
+    EditorFixture f(0);
+    QLineEdit* codice = f.editor->txtCodice(1);
+    QTest::mouseClick(codice, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(QApplication::focusWidget(), codice);
+    QCOMPARE(ui::FieldBackgroundFill(codice), ui::kFieldYellow);
+
+    // The real message box: "L'archivio non contiene nessuna scheda."
+    ui::InstallSeam(&ui::QtSeam());
+    QString shown;
+    QColor whileShown;
+    QTimer timer;
+    timer.setInterval(10);
+    connect(&timer, &QTimer::timeout, &timer, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isActiveWindow())
+            return;
+        timer.stop();
+        shown = box->text();
+        whileShown = ui::FieldBackgroundFill(codice);
+        box->accept();
+    });
+    timer.start();
+    f.click(QStringLiteral("cmdAvanti"));
+    ui::InstallSeam(&f.dialogs);
+    QCOMPARE(shown, QStringLiteral("L'archivio non contiene nessuna scheda."));
+    QCOMPARE(whileShown, ui::kFieldYellow);
+    // The offscreen platform has no window manager to give the editor back its activation.
+    f.editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.editor));
+    QCOMPARE(QApplication::focusWidget(), codice);
+    QCOMPARE(ui::FieldBackgroundFill(codice), ui::kFieldYellow);
+
+    // Another window active meanwhile; the editor's focus moves to another of its fields.
+    QWidget other;
+    other.resize(100, 100);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(ui::FieldBackgroundFill(codice), ui::kFieldYellow);
+    f.editor->txtNome(3)->setFocus(Qt::OtherFocusReason);
+    f.editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.editor));
+    QCOMPARE(QApplication::focusWidget(), f.editor->txtNome(3));
+    QCOMPARE(ui::FieldBackgroundFill(f.editor->txtNome(3)), ui::kFieldYellow);
+    QCOMPARE(ui::FieldBackgroundFill(codice), ui::kFieldWhite);
+
+    // Within the window, by Tab: the field left is white at once.
+    QTest::keyClick(f.editor->txtNome(3), Qt::Key_Tab);
+    QCOMPARE(ui::FieldBackgroundFill(f.editor->txtNome(3)), ui::kFieldWhite);
+    QCOMPARE(ui::FieldBackgroundFill(f.editor->txtUM(3)), ui::kFieldYellow);
 }
 
 void FieldTest::layout()

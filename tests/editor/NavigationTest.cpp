@@ -24,6 +24,7 @@ private Q_SLOTS:
     void removedArchiveIsRecreated_data();
     void removedArchiveIsRecreated();
     void shownPageReplacesEveryField();
+    void longTextsShowTheirBeginning();
     void lifecycle();
 };
 
@@ -159,6 +160,25 @@ void NavigationTest::shownPageReplacesEveryField()
     QCOMPARE(f.editor->txtPrezzo(1)->text(), QString());
     QCOMPARE(f.editor->txtNome(1)->text(), QString());
     QCOMPARE(f.editor->txtPrezzo(2)->text(), QStringLiteral("12,5"));
+}
+
+// A stored text longer than its field shows its beginning, not its tail.
+void NavigationTest::longTextsShowTheirBeginning()
+{
+    EditorFixture f(0);
+    storage::PageRecord stored = NumberedPage(1);
+    stored.slots[3].caratteristiche = QStringLiteral("Inizio ") + QString(200, u'W') + QStringLiteral(" fine");
+    stored.slots[3].nome = QStringLiteral("Principio ") + QString(40, u'M');
+    WriteFile(f.archive, storage::EncodePageRecord(stored));
+    f.click(QStringLiteral("cmdPrimo"));
+    for (QLineEdit* field : {f.editor->txtCaratteristiche(3), f.editor->txtNome(3)}) {
+        QVERIFY(field->fontMetrics().horizontalAdvance(field->text()) > field->width());
+        QCOMPARE(field->cursorPosition(), 0);
+        // The first word is where the field starts drawing.
+        const QRect caret = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        QVERIFY2(caret.left() < 8, qPrintable(field->objectName()));
+    }
+    f.saveGrab(QStringLiteral("editor-long-texts"));
 }
 
 void NavigationTest::lifecycle()

@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QDirIterator>
 #include <QImageReader>
+#include <QListView>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace testing;
@@ -57,6 +61,8 @@ private Q_SLOTS:
     void shownFittedAndCentred();
     void pageWithPhotos();
     void realFileDialog();
+    void typedNameCompletion_data();
+    void typedNameCompletion();
 };
 
 void PhotoTest::pickPhoto_data()
@@ -106,7 +112,7 @@ void PhotoTest::pickPhoto()
     const ui::FileRequest request = f.dialogs.fileRequests.first();
     QCOMPARE(request.title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
     QCOMPARE(request.nameFilters,
-             (QStringList{QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")}));
+             (QStringList{QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)"), QStringLiteral("Immagine Bitmap (*.bmp)")}));
     QCOMPARE(request.defaultSuffix, QStringLiteral("JPG"));
     if (held.isValid())
         QCOMPARE(f.editor->imgFoto(2)->picture().size(), held);
@@ -279,50 +285,155 @@ void PhotoTest::pageWithPhotos()
     }
 }
 
+namespace {
+
+// Every file of a folder, below it too, with its size and time: to see that nothing changed.
+QStringList FolderState(const QString& path)
+{
+    QStringList state;
+    QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        state << info.filePath() + QStringLiteral(" %1 %2").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    state.sort();
+    return state;
+}
+
+} // namespace
+
 void PhotoTest::realFileDialog()
 {
-    // The photo click through Qt's own open-file dialog: title, filters and suffix as asked.
+    // The photo click through Qt's own open-file dialog.
     EditorFixture f;
-    const QString path = PictureFile(f.folder, QStringLiteral("vera.JPG"), {320, 240}, Qt::magenta);
+    const QString path = PictureFile(f.folder, QStringLiteral("vera.jpg"), {320, 240}, Qt::magenta);
+    PictureFile(f.folder, QStringLiteral("altra.JPEG"), {32, 24}, Qt::cyan);
+    WriteFile(f.folder.file(QStringLiteral("nota.txt")), "testo");
+
+    // Qt's own settings would live in the configuration folder (the test's own, see the
+    // tests' main): a last folder left there by another Qt program is not where the dialog
+    // opens, and opening the dialog changes nothing there.
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QVERIFY(!config.isEmpty());
+    QTemporaryDir elsewhere;
+    WriteFile(config + QStringLiteral("/QtProject.conf"),
+              "[FileDialog]\nlastVisited=file://" + QFile::encodeName(elsewhere.path()) + "\nhistory=file://"
+                  + QFile::encodeName(elsewhere.path()) + "\nviewMode=Detail\n");
+    const QStringList configBefore = FolderState(config);
+
     ui::InstallSeam(&ui::QtSeam());
-    QString title;
-    QStringList filters;
-    QString suffix;
-    QString selectedFilter;
-    QTimer timer;
-    timer.setInterval(10);
-    int ticks = 0;
-    connect(&timer, &QTimer::timeout, &timer, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        if (title.isNull()) {
-            title = dialog->windowTitle();
-            filters = dialog->nameFilters();
-            suffix = dialog->defaultSuffix();
-            selectedFilter = dialog->selectedNameFilter();
-            // The user types the name without its extension: the default suffix completes it.
-            dialog->setDirectory(QFileInfo(path).absolutePath());
-            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                name->setText(QStringLiteral("vera"));
-        }
-        // The dialog's file list fills in the background; give up rather than hang.
-        if (dialog->selectedFiles() == QStringList{path} || ++ticks > 500) {
+    struct Seen {
+        QString title;
+        QStringList filters;
+        QString selectedFilter;
+        QString startFolder;
+        QStringList listed;
+        QStringList messageBoxes;
+    };
+    // Clicks the photo box, types name into the dialog once it lists the folder, and takes it.
+    const auto pick = [&](const QString& box, const QString& name) {
+        Seen seen;
+        QTimer timer;
+        timer.setInterval(10);
+        int ticks = 0;
+        bool typed = false;
+        connect(&timer, &QTimer::timeout, &timer, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                seen.messageBoxes << box->text();
+                box->reject();
+                return;
+            }
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog)
+                return;
+            if (seen.title.isNull()) {
+                seen.title = dialog->windowTitle();
+                seen.filters = dialog->nameFilters();
+                seen.selectedFilter = dialog->selectedNameFilter();
+                seen.startFolder = dialog->directory().absolutePath();
+                dialog->setDirectory(f.folder.path());
+            }
+            // The list fills in the background; give up rather than hang.
+            auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+            QStringList listed;
+            if (list) {
+                const QModelIndex root = list->rootIndex();
+                for (int row = 0; row < list->model()->rowCount(root); ++row)
+                    listed << list->model()->index(row, 0, root).data().toString();
+            }
+            listed.sort();
+            if (!typed && (listed.size() < 2 && ++ticks < 300))
+                return;
+            if (!typed) {
+                seen.listed = listed;
+                if (const QByteArray dir = qgetenv("VETRINALIA_GRAB_DIR"); !dir.isEmpty())
+                    dialog->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/photo-dialog.png"));
+                auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QVERIFY(edit);
+                edit->setText(name);
+                typed = true;
+                QTest::keyClick(edit, Qt::Key_Return);
+                return;
+            }
             timer.stop();
-            static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, through the public slot
             if (QApplication::activeModalWidget() == dialog)
                 dialog->reject();
-        }
-    });
-    timer.start();
-    f.click(QStringLiteral("imgFoto_G"));
-    ui::InstallSeam(&f.dialogs);
+        });
+        timer.start();
+        f.click(box);
+        timer.stop();
+        return seen;
+    };
 
-    QCOMPARE(title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
-    QCOMPARE(filters, editor::TfrmListinoPrezzi::PhotoFileRequest().nameFilters);
-    QCOMPARE(selectedFilter, QStringLiteral("Immagine JPEG (*.jpg *.jpeg)"));
-    QCOMPARE(suffix, QStringLiteral("JPG"));
+    // A name typed without extension finds vera.jpg, though the suffix asked is "JPG".
+    const Seen seen = pick(QStringLiteral("imgFoto_G"), QStringLiteral("vera"));
+    QCOMPARE(seen.title, QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
+    QCOMPARE(seen.filters, editor::TfrmListinoPrezzi::PhotoFileRequest().nameFilters);
+    QCOMPARE(seen.selectedFilter, QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)"));
+    QVERIFY(seen.startFolder != QDir(elsewhere.path()).absolutePath());
+    // The program's own filter text lists both kinds, whatever the letter case.
+    QCOMPARE(seen.listed, (QStringList{QStringLiteral("altra.JPEG"), QStringLiteral("vera.jpg")}));
+    QVERIFY(seen.messageBoxes.isEmpty());
     QCOMPARE(f.editor->imgFoto(6)->picture().size(), QSize(320, 240));
+
+    // A name of no file: the blank picture, and no message of Qt's own.
+    const Seen missing = pick(QStringLiteral("imgFoto_G"), QStringLiteral("manca.jpg"));
+    QVERIFY2(missing.messageBoxes.isEmpty(), qPrintable(missing.messageBoxes.join(u'|')));
+    QCOMPARE(f.editor->imgFoto(6)->picture(), f.editor->BlankPicture());
+    QVERIFY(f.dialogs.messages.isEmpty());
+
+    ui::InstallSeam(&f.dialogs);
+    QCOMPARE(FolderState(config), configBefore);
+}
+
+void PhotoTest::typedNameCompletion_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("lower case") << QStringList{"a.jpg"} << "a" << "a.jpg";
+    QTest::newRow("upper case") << QStringList{"a.JPG"} << "a" << "a.JPG";
+    QTest::newRow("both: as given") << QStringList{"a.jpg", "a.JPG"} << "a" << "a.JPG";
+    QTest::newRow("mixed case") << QStringList{"a.Jpg"} << "a" << "a.Jpg";
+    QTest::newRow("none") << QStringList{} << "a" << "a.JPG";
+    QTest::newRow("with extension") << QStringList{"a.bmp.JPG"} << "a.bmp" << "a.bmp";
+    QTest::newRow("folder of that name") << QStringList{"a.jpg/"} << "a" << "a.JPG";
+}
+
+void PhotoTest::typedNameCompletion()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    TestFolder folder;
+    for (const QString& file : files) {
+        if (file.endsWith(u'/'))
+            QVERIFY(QDir().mkpath(folder.file(file)));
+        else
+            QVERIFY(WriteFile(folder.file(file), "x"));
+    }
+    QCOMPARE(ui::CompleteWithSuffix(folder.file(typed), QStringLiteral("JPG")), folder.file(expected));
 }
 
 VETRINALIA_TEST(PhotoTest)

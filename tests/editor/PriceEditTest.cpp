@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -175,6 +177,59 @@ private Q_SLOTS:
         QTest::keyClick(w.price, Qt::Key_Backspace);
         QTest::keyClick(w.price, Qt::Key_Delete);
         QCOMPARE(w.price->text(), QStringLiteral("9834567890"));
+    }
+
+    // Pasting from the context menu and dropping take what the field may still hold, as
+    // typing would; the text is not filtered.
+    void pasteAndDropAreCutToTwelve()
+    {
+        PriceWindow w;
+        QVERIFY(w.active());
+        QVERIFY(w.focus(w.price));
+        const auto pasteFromMenu = [&] {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), w.price->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(w.price, &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+            QVERIFY(paste);
+            paste->trigger();
+            menu->close();
+        };
+        QApplication::clipboard()->setText(QStringLiteral("12345678901234567890"));
+        w.price->selectAll();
+        pasteFromMenu();
+        QCOMPARE(w.price->text(), QStringLiteral("123456789012"));
+
+        // Into "0,00" with the caret after the comma: eight more characters fit.
+        w.price->setText(QStringLiteral("0,00"));
+        w.price->setCursorPosition(2);
+        QApplication::clipboard()->setText(QStringLiteral("9a9a9a9a9a9a"));
+        pasteFromMenu();
+        QCOMPARE(w.price->text(), QStringLiteral("0,9a9a9a9a00"));
+        // A full field takes nothing more.
+        pasteFromMenu();
+        QCOMPARE(w.price->text(), QStringLiteral("0,9a9a9a9a00"));
+
+        // A drop at the end of "5".
+        w.price->setText(QStringLiteral("5"));
+        QMimeData dragged;
+        dragged.setText(QStringLiteral("00000000000000000000"));
+        const QPoint end(w.price->width() - 2, w.price->height() / 2);
+        QDragEnterEvent enter(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(w.price, &enter);
+        QDropEvent drop(end, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(w.price, &drop);
+        QCOMPARE(w.price->text(), QStringLiteral("500000000000"));
+
+        // A short paste goes in whole, and leaving normalises as always.
+        w.price->setText(QStringLiteral("7"));
+        w.price->end(false);
+        QApplication::clipboard()->setText(QStringLiteral(",5"));
+        pasteFromMenu();
+        QCOMPARE(w.price->text(), QStringLiteral("7,5"));
+        QVERIFY(w.focus(w.other));
+        QCOMPARE(w.price->text(), QStringLiteral("7,50"));
     }
 
     void longNormalizedTextShownWhole()

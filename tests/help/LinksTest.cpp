@@ -204,10 +204,23 @@ private Q_SLOTS:
             QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(target->width() + 30, target->height() + 30));
             QCOMPARE(splash.lnkWeb->colour(), kDarkBlue);
         }
-        // The right button neither colours nor opens.
-        QTest::mouseClick(splash.lnkWeb, Qt::RightButton);
-        QCOMPARE(splash.lnkWeb->colour(), kDarkBlue);
+        // Any button held colours the link; only the left one opens it.
+        for (QWidget* target : {static_cast<QWidget*>(splash.lnkWeb), static_cast<QWidget*>(splash.imgWeb)}) {
+            for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+                QTest::mousePress(target, button);
+                QCOMPARE(splash.lnkWeb->colour(), kOrange);
+                QTest::mouseRelease(target, button);
+                QCOMPARE(splash.lnkWeb->colour(), kDarkBlue);
+            }
+        }
         QVERIFY(dialogs.openedUrls.isEmpty());
+        // A double click follows the link once.
+        for (QWidget* target : {static_cast<QWidget*>(splash.lnkWeb), static_cast<QWidget*>(splash.imgWeb)}) {
+            // Through the window, so that Qt turns the second press into a double click.
+            QTest::mouseDClick(splash.windowHandle(), Qt::LeftButton, {}, target->mapTo(&splash, target->rect().center()));
+            QCOMPARE(splash.lnkWeb->colour(), kDarkBlue);
+        }
+        QCOMPARE(dialogs.openedUrls.size(), 2);
     }
 
     void linkOpensFromTheKeyboard()

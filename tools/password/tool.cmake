@@ -12,10 +12,11 @@ add_custom_target(vetrinalia_password_file ALL
     VERBATIM)
 add_dependencies(vetrinalia vetrinalia_password_file)
 
-# A new installation gets the initial password; an existing one keeps its own.
+# Every installation writes the file anew with the initial password, also over an existing
+# one: reinstalling is what the program advises when the file cannot be read.
 install(CODE "
   set(vetrinalia_destination \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VETRINALIA_INSTALL_DIR}\")
-  execute_process(COMMAND \"$<TARGET_FILE:vetrinalia-password>\" \"\${vetrinalia_destination}\"
+  execute_process(COMMAND \"$<TARGET_FILE:vetrinalia-password>\" --replace \"\${vetrinalia_destination}\"
                   RESULT_VARIABLE vetrinalia_password_result)
   if(NOT vetrinalia_password_result EQUAL 0)
     message(FATAL_ERROR \"Cannot write the password file into \${vetrinalia_destination}\")

@@ -97,6 +97,16 @@ private Q_SLOTS:
         }
         QCOMPARE(result, QStringLiteral("untouched"));
     }
+
+    // What a refusal names: each character beyond U+00FF once, in order, a character
+    // beyond U+FFFF whole.
+    void unstorableCharacters()
+    {
+        QCOMPARE(login::UnstorableCharacters(QStringLiteral("prezzo è ÿ")), QStringList{});
+        QCOMPARE(login::UnstorableCharacters(QStringLiteral("€a€œbő\U0001F600")),
+                 (QStringList{QStringLiteral("€"), QStringLiteral("œ"), QStringLiteral("ő"),
+                              QStringLiteral("\U0001F600")}));
+    }
 };
 
 VETRINALIA_TEST(CryptTest)

@@ -58,6 +58,12 @@ private Q_SLOTS:
         QTest::newRow("empty value") << QByteArray("[Accesso]\nValore=\n") << "Accesso" << "Valore" << "";
         QTest::newRow("commented key") << QByteArray("[Accesso]\n;Valore=1\n") << "Accesso" << "Valore" << "";
         QTest::newRow("unclosed header") << QByteArray("[Accesso\nValore=1\n") << "Accesso" << "Valore" << "";
+        QTest::newRow("header up to its first bracket")
+            << QByteArray("[Accesso] ; nota [x]\nValore=12\n") << "Accesso" << "Valore" << "12";
+        QTest::newRow("not the text up to the last bracket")
+            << QByteArray("[Accesso] ; nota [x]\nValore=12\n") << "Accesso] ; nota [x" << "Valore" << "";
+        QTest::newRow("text after the bracket") << QByteArray("[ Accesso ]x\nValore=34\n") << "Accesso" << "Valore"
+                                                << "34";
         QTest::newRow("value with equals sign") << QByteArray("[Accesso]\nValore=a=b\n") << "Accesso" << "Valore"
                                                 << "a=b";
     }
@@ -103,6 +109,8 @@ private Q_SLOTS:
         QTest::newRow("first of two sections of the name")
             << QByteArray("[Accesso]\na=1\n[Accesso]\nValore=00\n")
             << QByteArray("[Accesso]\na=1\nValore=AB\n[Accesso]\nValore=00\n");
+        QTest::newRow("header with a note after its bracket")
+            << QByteArray("[Accesso] ; nota [x]\r\n") << QByteArray("[Accesso] ; nota [x]\r\nValore=AB\r\n");
     }
     void writeAdds()
     {

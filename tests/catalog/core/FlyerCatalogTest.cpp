@@ -113,10 +113,18 @@ private Q_SLOTS:
         QCOMPARE(catalog::CreateEmptyFlyer(path), catalog::CreateResult::AlreadyExists);
         QCOMPARE(ReadFile(path), QByteArray(3696, 'x'));
 
-        // A folder or a dangling link in the way counts as a name already used.
+        // A folder in the way is no flyer: the file cannot be created, as for any other
+        // reason the system gives.
         QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("Cartella.lis")));
-        QCOMPARE(catalog::CreateEmptyFlyer(folder.file(QStringLiteral("Cartella.lis"))),
-                 catalog::CreateResult::AlreadyExists);
+        QVERIFY_THROWS_EXCEPTION(catalog::FileCreateError,
+                                 catalog::CreateEmptyFlyer(folder.file(QStringLiteral("Cartella.lis"))));
+        try {
+            catalog::CreateEmptyFlyer(folder.file(QStringLiteral("Cartella.lis")));
+        } catch (const catalog::FileCreateError& failure) {
+            QCOMPARE(failure.errorNumber(), EISDIR);
+        }
+        QVERIFY(QDir(folder.file(QStringLiteral("Cartella.lis"))).isEmpty());
+        // A dangling link in the way counts as a name already used.
         QVERIFY(QFile::link(folder.file(QStringLiteral("manca")), folder.file(QStringLiteral("Link.lis"))));
         QCOMPARE(catalog::CreateEmptyFlyer(folder.file(QStringLiteral("Link.lis"))),
                  catalog::CreateResult::AlreadyExists);

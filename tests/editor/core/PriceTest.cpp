@@ -3,7 +3,12 @@
 
 #include "editor/Price.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
 
 class PriceTest : public QObject {
     Q_OBJECT
@@ -37,6 +42,9 @@ private Q_SLOTS:
         QTest::newRow("1234,5") << "1234,5" << "1234,50";
         QTest::newRow("second comma") << "5,5,5" << "0,00";
         QTest::newRow("0,004 rounds to zero") << "0,004" << "0,00";
+        // Just below the half in 80-bit precision, though exactly 1,5 and 19985,5 in doubles.
+        QTest::newRow("0,015") << "0,015" << "0,01";
+        QTest::newRow("199,855") << "199,855" << "199,85";
 
         // Pasted texts.
         QTest::newRow("between spaces") << "  5  " << "5,00";
@@ -106,6 +114,54 @@ private Q_SLOTS:
         QFETCH(double, expected);
         const double result = editor::RoundDecimals(value, decimals);
         QVERIFY2(result == expected, qPrintable(QString::number(result, 'g', 17)));
+    }
+
+    // The rounding is computed in a software 80-bit type, so that it builds where long double
+    // is narrower; where long double is the x87 format (here), both give the same bits.
+    void portableRoundingMatchesNativeExtended()
+    {
+#if LDBL_MANT_DIG != 64
+        QSKIP("long double is not the x87 80-bit format on this target");
+#else
+        const auto native = [](double value, int n) {
+            long double factor = 1.0L;
+            for (int i = 0; i < n; ++i)
+                factor *= 10.0L;
+            const long double whole = std::trunc(static_cast<long double>(value) * factor + 0.5L);
+            return static_cast<double>(whole / factor);
+        };
+        const auto same = [&](double value, int n) {
+            const double portable = editor::RoundDecimals(value, n);
+            const double expected = native(value, n);
+            if (std::bit_cast<quint64>(portable) == std::bit_cast<quint64>(expected))
+                return true;
+            qWarning("%.17g to %d decimals: %.17g, native %.17g", value, n, portable, expected);
+            return false;
+        };
+
+        const double examples[] = {5.555, 5.556, 2.675, 2.665, 0.005, 1.995, 99.995, 12.3456, 1234.5, 0.004,
+                                   1.005, 0.125, 1.45, 2.5, -5.0, 1e307, 0.015, 199.855, 0.0, 999999999999.0,
+                                   123456789012.0, 0.5, 1e-300, 5e-324, 1.7976931348623157e308};
+        for (const double value : examples) {
+            for (int n = 0; n <= 4; ++n)
+                QVERIFY(same(value, n));
+        }
+
+        // Typed prices (up to twelve digits with up to six decimals) and any finite double.
+        QRandomGenerator random(20261211);
+        int compared = 0;
+        for (int i = 0; i < 200000; ++i) {
+            const int decimals = int(random.bounded(7));
+            const double typed = double(random.bounded(Q_UINT64_C(1000000000000))) / std::pow(10.0, decimals);
+            QVERIFY(same(typed, 2));
+            const double any = std::bit_cast<double>(random.generate64());
+            if (std::isfinite(any)) {
+                QVERIFY(same(any, int(random.bounded(5))));
+                ++compared;
+            }
+        }
+        QVERIFY(compared > 190000);
+#endif
     }
 
     void filterPriceKey_data()

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <cerrno>
+
 // Two copies of the program saving into one archive on a shared folder.
 class SharedArchiveTest : public QObject {
     Q_OBJECT
@@ -21,6 +23,36 @@ private Q_SLOTS:
         storage::FlyerArchive again(path, 200);
         QCOMPARE(again.recordCount(), 0);
     }
+
+#ifndef Q_OS_WIN
+    // Only another copy's lock is waited for; a file system that refuses locks in any
+    // other way (network and FUSE mounts) is used without one.
+    void lockRefusals_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("meaning");
+        const int busy = int(storage::LockRefusal::Busy);
+        const int without = int(storage::LockRefusal::Unsupported);
+        QTest::newRow("EACCES: held by another copy") << EACCES << busy;
+        QTest::newRow("EAGAIN: held by another copy") << EAGAIN << busy;
+        QTest::newRow("EINTR: tried again") << EINTR << int(storage::LockRefusal::Retry);
+        QTest::newRow("ENOLCK") << ENOLCK << without;
+        QTest::newRow("EINVAL") << EINVAL << without;
+        QTest::newRow("ENOSYS") << ENOSYS << without;
+        QTest::newRow("EOPNOTSUPP") << EOPNOTSUPP << without;
+        QTest::newRow("ENOTSUP") << ENOTSUP << without;
+        QTest::newRow("EIO") << EIO << without;
+        QTest::newRow("EPERM") << EPERM << without;
+        QTest::newRow("EBADF") << EBADF << without;
+    }
+
+    void lockRefusals()
+    {
+        QFETCH(int, error);
+        QFETCH(int, meaning);
+        QCOMPARE(int(storage::ClassifyLockRefusal(error)), meaning);
+    }
+#endif
 
     void concurrentSavesKeepWholeRecords_data()
     {
