@@ -30,6 +30,16 @@ public:
 
 } // namespace
 
+QString ModalSeam::saveFileName(QWidget*, const FileRequest&)
+{
+    return {};
+}
+
+QString ModalSeam::folderName(QWidget*, const FileRequest&)
+{
+    return {};
+}
+
 ModalSeam& Seam()
 {
     static NoDialogs none;
