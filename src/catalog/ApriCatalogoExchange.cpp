@@ -208,9 +208,10 @@ void TfrmApriCatalogo::exportPicturesCommand()
                             [&](const exchange::Progress& progress) {
                                 files = exchange::ExportPictures(flyer, folder, {}, progress);
                             });
-        Inform(this, QStringLiteral("Salvate %1 immagini nella cartella \"%2\" (%3, …).")
-                         .arg(files.size())
-                         .arg(QDir::toNativeSeparators(folder), QFileInfo(files.value(0)).fileName()));
+        const QString saved = files.size() == 1 ? QStringLiteral("Salvata 1 immagine")
+                                                : QStringLiteral("Salvate %1 immagini").arg(files.size());
+        Inform(this, saved + QStringLiteral(" nella cartella \"%1\" (%2, …).")
+                                 .arg(QDir::toNativeSeparators(folder), QFileInfo(files.value(0)).fileName()));
     } catch (const exchange::ExchangeError& error) {
         Warn(this, error.message());
     } catch (const exchange::Cancelled&) {

@@ -283,7 +283,10 @@ std::optional<PageRange> ParsePageRange(const QString& text)
 
 void ExportPdf(const FlyerPagesSnapshot& flyer, const QString& outputPath, PageRange range, const Progress& progress)
 {
-    const auto [begin, end] = Indices(flyer, range);
+    // Named copies: lambdas may not capture structured bindings on every compiler.
+    const std::pair<qint64, qint64> indices = Indices(flyer, range);
+    const qint64 begin = indices.first;
+    const qint64 end = indices.second;
     const PageMaker maker(flyer);
 
     // Written aside and put in place only when every page is done.
@@ -354,7 +357,10 @@ QString PictureFileName(const QString& title, qint64 number)
 QStringList ExportPictures(const FlyerPagesSnapshot& flyer, const QString& folder, PageRange range,
                            const Progress& progress)
 {
-    const auto [begin, end] = Indices(flyer, range);
+    // Named copies: lambdas may not capture structured bindings on every compiler.
+    const std::pair<qint64, qint64> indices = Indices(flyer, range);
+    const qint64 begin = indices.first;
+    const qint64 end = indices.second;
     const PageMaker maker(flyer);
     if (!QFileInfo(folder).isDir())
         throw ExchangeError(QStringLiteral("La cartella \"%1\" non esiste.").arg(folder));
