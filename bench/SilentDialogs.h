@@ -30,6 +30,8 @@ public:
     }
     void plainMessage(QWidget*, const QString&) override { ++messages; }
     QString openFileName(QWidget*, const ui::FileRequest&) override { return nextFile; }
+    QString saveFileName(QWidget*, const ui::FileRequest&) override { return nextFile; }
+    QString folderName(QWidget*, const ui::FileRequest&) override { return nextFile; }
     bool printDialog(QWidget*, QPrinter&) override { return false; }
     void showPreview(QWidget*, const report::Report& report) override
     {

@@ -100,6 +100,36 @@ QString QtModalSeam::openFileName(QWidget* parent, const ui::FileRequest& reques
     return ui::CompleteWithSuffix(dialog.selectedFiles().first(), request.defaultSuffix);
 }
 
+QString QtModalSeam::saveFileName(QWidget* parent, const ui::FileRequest& request)
+{
+    QFileDialog dialog(parentOrActive(parent), request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(request.nameFilters);
+    if (!request.nameFilters.isEmpty())
+        dialog.selectNameFilter(request.nameFilters.first());
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.selectedFile.isEmpty())
+        dialog.selectFile(request.selectedFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+QString QtModalSeam::folderName(QWidget* parent, const ui::FileRequest& request)
+{
+    QFileDialog dialog(parentOrActive(parent), request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setFileMode(QFileDialog::Directory);
+    if (!request.selectedFile.isEmpty())
+        dialog.setDirectory(request.selectedFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
 bool QtModalSeam::printDialog(QWidget* parent, QPrinter& printer)
 {
     QPrintDialog dialog(&printer, parentOrActive(parent));

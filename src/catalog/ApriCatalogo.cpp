@@ -111,6 +111,7 @@ TfrmApriCatalogo::TfrmApriCatalogo(ui::ScreenRegistry& screens)
     connect(btnElimina, &ui::PictureButton::clicked, this, &TfrmApriCatalogo::btnEliminaClick);
     connect(btnAnnulla, &ui::PictureButton::clicked, this, &TfrmApriCatalogo::btnAnnullaClick);
     connect(imgGuida, &ui::PictureButton::clicked, this, &TfrmApriCatalogo::imgGuidaClick);
+    buildExchangeButtons(panel);
 }
 
 void TfrmApriCatalogo::ListFlyers()

@@ -27,6 +27,11 @@ public:
     void btnEliminaClick();
     void btnAnnullaClick();
     void imgGuidaClick();
+    // Price lists and whole flyers, on the selected entry (ApriCatalogoExchange.cpp).
+    void btnImportaListinoClick();
+    void btnEsportaPdfClick();
+    void btnEsportaImmaginiClick();
+    void btnEsportaListinoClick();
 
     QListWidget* lstFiles = nullptr;
     QLabel* lblCreati = nullptr;
@@ -36,6 +41,10 @@ public:
     ui::PictureButton* btnAnnulla = nullptr;
     ui::PictureButton* btnApri = nullptr;
     ui::PictureButton* imgGuida = nullptr;
+    ui::PictureButton* btnImportaListino = nullptr;
+    ui::PictureButton* btnEsportaPdf = nullptr;
+    ui::PictureButton* btnEsportaImmagini = nullptr;
+    ui::PictureButton* btnEsportaListino = nullptr;
 
 protected:
     void onShow() override;
@@ -46,6 +55,13 @@ private:
     void deleteCommand();
     void closeHandOff();
     QListWidgetItem* selectedEntry() const;
+    // The selected entry, or nothing after the open command's warning.
+    QListWidgetItem* entryForCommand();
+    void buildExchangeButtons(QWidget* panel);
+    void importCommand();
+    void exportPdfCommand();
+    void exportPicturesCommand();
+    void exportListCommand();
 };
 
 } // namespace catalog

@@ -1,6 +1,7 @@
 #include "editor/ListinoPrezzi.h"
 
 #include "base/Text.h"
+#include "editor/FieldText.h"
 #include "editor/FlyerPages.h"
 #include "editor/PhotoBox.h"
 #include "editor/PriceEdit.h"
@@ -250,11 +251,11 @@ void TfrmListinoPrezzi::buildSlot(QWidget* frame, int s)
         ui::Place(edit, x, y + row * kRowPitch, row == 3 ? kCodiceWidth : kFieldWidth, kFieldHeight);
         return edit;
     };
-    m_txtNome[s] = field(QStringLiteral("txtNome_"), QStringLiteral("Nome prodotto"), 50, 0);
-    m_txtUM[s] = field(QStringLiteral("txtUM_"), QStringLiteral("Aspetto prodotto"), 120, 1);
+    m_txtNome[s] = field(QStringLiteral("txtNome_"), QStringLiteral("Nome prodotto"), kNomeLength, 0);
+    m_txtUM[s] = field(QStringLiteral("txtUM_"), QStringLiteral("Aspetto prodotto"), kUmLength, 1);
     m_txtCaratteristiche[s] =
-        field(QStringLiteral("txtCaratteristiche_"), QStringLiteral("Caratteristiche prodotto"), 250, 2);
-    m_txtCodice[s] = field(QStringLiteral("txtCodice_"), QStringLiteral("Codice articolo"), 25, 3);
+        field(QStringLiteral("txtCaratteristiche_"), QStringLiteral("Caratteristiche prodotto"), kCaratteristicheLength, 2);
+    m_txtCodice[s] = field(QStringLiteral("txtCodice_"), QStringLiteral("Codice articolo"), kCodiceLength, 3);
 
     // The price field keeps its own 12-character typing limit: a length limit on the
     // edit would also cut a longer normalised text.

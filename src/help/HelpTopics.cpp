@@ -86,11 +86,18 @@ QString HelpTopicTitle(HelpTopic topic)
     return {};
 }
 
+QString ExchangeParagraph()
+{
+    return QStringLiteral("I quattro pulsanti in alto a destra lavorano sul volantino selezionato. Importa listino aggiunge in fondo al volantino le pagine di un listino prezzi salvato dal foglio di calcolo (file .csv o .xlsx con una prima riga che nomina le colonne, tra cui almeno nome e prezzo): otto prodotti per pagina, con le foto indicate nella colonna foto o, in mancanza, quelle chiamate come il codice articolo nella cartella del listino o nella sua sottocartella foto. Prima di scrivere qualsiasi cosa il programma mostra un riepilogo delle pagine da aggiungere, delle righe scartate e delle foto non trovate, e chiede conferma. Esporta PDF salva tutto il volantino in un documento PDF, Esporta immagini salva ogni pagina come immagine PNG da inviare per posta elettronica o con le app di messaggistica, ed Esporta listino salva i prodotti del volantino in un foglio di calcolo che, modificato, può essere importato di nuovo.");
+}
+
 QString HelpTopicBody(HelpTopic topic)
 {
     QStringList paragraphs;
     for (int number : HelpTopicParagraphs(topic))
         paragraphs.append(HelpParagraph(number));
+    if (topic == HelpTopic::CreateOpen)
+        paragraphs.append(ExchangeParagraph());
     return paragraphs.join(QStringLiteral("\r\n\r\n"));
 }
 

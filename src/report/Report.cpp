@@ -75,20 +75,32 @@ void PaintPicture(QPainter& painter, const DeviceMapping& map, const PictureBox&
     painter.drawImage(target, box.picture);
 }
 
-void PaintText(QPainter& painter, const DeviceMapping& map, const TextBox& box)
+// The text's room inside its box: two units in from each side, one from the top.
+QRectF InnerRect(const DeviceMapping& map, const QRectF& area)
 {
-    const QString text = OneLine(box.text);
-    if (text.isEmpty())
-        return;
-    const QRectF area = map.rect(box.rect);
-    const QRectF inner = area.adjusted(map.unitsX(2.0), map.unitsY(1.0), -map.unitsX(2.0), 0);
+    return area.adjusted(map.unitsX(2.0), map.unitsY(1.0), -map.unitsX(2.0), 0);
+}
 
+QFont BoxFont(const TextBox& box)
+{
     QFont font(box.fontFamily);
     font.setPointSizeF(box.pointSize);
     font.setBold(box.bold);
     // Unhinted outlines keep the text's width in proportion on every resolution.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(true);
+    return font;
+}
+
+void PaintText(QPainter& painter, const DeviceMapping& map, const TextBox& box)
+{
+    const QString text = OneLine(box.text);
+    if (text.isEmpty())
+        return;
+    const QRectF area = map.rect(box.rect);
+    const QRectF inner = InnerRect(map, area);
+
+    const QFont font = BoxFont(box);
     const QFontMetricsF metrics(font, painter.device());
     const qreal advance = metrics.horizontalAdvance(text);
 
@@ -154,6 +166,35 @@ void Report::prepare()
 {
     m_prepared.reset();
     m_prepared = m_page;
+}
+
+namespace {
+
+QImage MeasuringDevice(int dotsPerInch)
+{
+    QImage device(1, 1, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+    device.setDotsPerMeterX(dotsPerMeter);
+    device.setDotsPerMeterY(dotsPerMeter);
+    return device;
+}
+
+} // namespace
+
+TextFit::TextFit(const TextBox& box, int dotsPerInch)
+    : m_device(MeasuringDevice(dotsPerInch))
+    , m_metrics(BoxFont(box), &m_device)
+{
+    // The same mapping as a page drawn on that device; the box's position does not matter.
+    QPainter painter(&m_device);
+    const DeviceMapping map(painter, Page{});
+    // A text starts two units in from one side and is clipped at the box's outer edge.
+    m_width = map.rect(box.rect).width() - map.unitsX(2.0);
+}
+
+bool TextFit::fits(const QString& text) const
+{
+    return m_metrics.horizontalAdvance(OneLine(text)) <= m_width;
 }
 
 QSizeF DevicePixelsPerMm(const QPainter& painter)

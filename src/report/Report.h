@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -113,6 +114,20 @@ void RenderPage(QPainter& painter, const Page& page);
 
 // The whole sheet as an image at the given resolution, on white paper.
 QImage RenderPageImage(const Page& page, int dotsPerInch);
+
+// Tells whether a text prints whole in a text box, measured as RenderPage lays it out (the
+// box's font, its inner width, one line) on a device of the given resolution.
+class TextFit {
+public:
+    explicit TextFit(const TextBox& box, int dotsPerInch = 600);
+    // False when the box's edge would cut the text.
+    bool fits(const QString& text) const;
+
+private:
+    QImage m_device;
+    QFontMetricsF m_metrics;
+    qreal m_width = 0;
+};
 
 // The device pixels per millimetre of a painter's device, horizontally and vertically.
 QSizeF DevicePixelsPerMm(const QPainter& painter);

@@ -264,6 +264,24 @@ void FlyerArchive::writePage(qint64 index, const PageRecord& record)
     }
 }
 
+void FlyerArchive::appendPages(const std::vector<PageRecord>& records)
+{
+    const qint64 count = recordCount();
+    const qint64 sizeBefore = m_file.size();
+    try {
+        for (size_t i = 0; i < records.size(); ++i)
+            WritePage(m_file, count + qint64(i), records[i]);
+        if (!m_file.flush())
+            throw StorageError("cannot write page to archive");
+        syncToDisk();
+    } catch (const StorageError&) {
+        m_file.unsetError();
+        m_file.resize(sizeBefore);
+        m_file.unsetError();
+        throw;
+    }
+}
+
 void FlyerArchive::close()
 {
     if (!m_file.isOpen())

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <vector>
 
 class QIODevice;
 
@@ -93,6 +94,9 @@ public:
     qint64 recordCount();
     PageRecord readPage(qint64 index);
     void writePage(qint64 index, const PageRecord& record);
+    // Appends the pages after the last one in one step, flushed to disk once; on a failure
+    // the archive is cut back to its length before and StorageError is thrown.
+    void appendPages(const std::vector<PageRecord>& records);
     void close();
 
 private:

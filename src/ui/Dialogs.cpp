@@ -64,6 +64,16 @@ public:
 
 } // namespace
 
+QString ModalSeam::saveFileName(QWidget*, const FileRequest&)
+{
+    return {};
+}
+
+QString ModalSeam::folderName(QWidget*, const FileRequest&)
+{
+    return {};
+}
+
 ModalSeam& Seam()
 {
     static NoDialogs none;

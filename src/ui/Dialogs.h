@@ -22,6 +22,7 @@ struct FileRequest {
     QString title;
     QStringList nameFilters; // "Text (*.a; *.b)"; the first one is selected when the dialog opens
     QString defaultSuffix;   // added to a typed name without extension
+    QString selectedFile = {}; // save and folder dialogs: the path offered when the dialog opens
 };
 
 // The patterns of a name filter: what stands between its last parentheses, split at
@@ -43,6 +44,10 @@ public:
     virtual void plainMessage(QWidget* parent, const QString& text) = 0;
     // Empty when the user cancels.
     virtual QString openFileName(QWidget* parent, const FileRequest& request) = 0;
+    // The name of a file to write; empty when the user cancels. A seam without one cancels.
+    virtual QString saveFileName(QWidget* parent, const FileRequest& request);
+    // An existing folder; empty when the user cancels. A seam without one cancels.
+    virtual QString folderName(QWidget* parent, const FileRequest& request);
     // True when the user confirmed printing; the printer then carries the choices made.
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
     // Shows a prepared report in the preview window; returns when the window closes.

@@ -4,6 +4,7 @@ list(APPEND VETRINALIA_UI_SOURCES
     src/ui/ErrorReport.cpp src/ui/ErrorReport.h
     src/ui/FieldStyle.cpp src/ui/FieldStyle.h
     src/ui/Program.h
+    src/ui/ProgressRun.cpp src/ui/ProgressRun.h
     src/ui/ScreenRegistry.h
     src/ui/ScreenWindows.cpp src/ui/ScreenWindows.h
     src/ui/Widgets.cpp src/ui/Widgets.h)

@@ -52,6 +52,16 @@ QString ScriptedDialogs::openFileName(QWidget*, const ui::FileRequest& request)
     return name;
 }
 
+QString ScriptedDialogs::saveFileName(QWidget* parent, const ui::FileRequest& request)
+{
+    return openFileName(parent, request);
+}
+
+QString ScriptedDialogs::folderName(QWidget* parent, const ui::FileRequest& request)
+{
+    return openFileName(parent, request);
+}
+
 bool ScriptedDialogs::printDialog(QWidget*, QPrinter& printer)
 {
     ++printDialogs;

@@ -53,6 +53,9 @@ public:
     ui::MessageAnswer messageBox(QWidget* parent, const QString& text, ui::MessageKind kind) override;
     void plainMessage(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const ui::FileRequest& request) override;
+    // Save and folder dialogs are recorded in fileRequests too and answered from fileNames.
+    QString saveFileName(QWidget* parent, const ui::FileRequest& request) override;
+    QString folderName(QWidget* parent, const ui::FileRequest& request) override;
     bool printDialog(QWidget* parent, QPrinter& printer) override;
     void showPreview(QWidget* parent, const report::Report& report) override;
     void openUrl(const QUrl& url) override;

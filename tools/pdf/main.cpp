@@ -1,43 +1,60 @@
-// vetrinalia-pdf ARCHIVE.lis OUTPUT.pdf
-// Renders every page of a flyer archive, in order, as one A4 PDF: the same template and
-// renderer as the program's print, the photos taken from Foto_Listino beside the archive.
-// The archive and the photos are only read.
+// vetrinalia-pdf: a flyer archive to one PDF or to one picture per page, or a price list
+// into the archive; the same code as the program's own export and import buttons.
+// Run with --help for the options.
 
-#include "print/PageTemplate.h"
-#include "report/Report.h"
-#include "storage/FlyerArchive.h"
+#include "exchange/FlyerExport.h"
+#include "exchange/PriceListImport.h"
 #include "storage/PhotoStore.h"
-#include "storage/WholeWrites.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QThread>
-#include <QThreadPool>
 
-#include <algorithm>
 #include <cstdio>
-#include <deque>
-#include <future>
-#include <memory>
+#include <limits>
 
 namespace {
-
-constexpr int kResolution = 600;
 
 void Say(const QString& text)
 {
     std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
 }
 
+void Tell(const QString& text)
+{
+    std::fputs(qPrintable(text + QLatin1Char('\n')), stdout);
+}
+
 int Fail(const QString& text)
 {
     Say(QStringLiteral("vetrinalia-pdf: ") + text);
     return 1;
+}
+
+const char kHelp[] =
+    "Uso: vetrinalia-pdf ARCHIVIO.lis DOCUMENTO.pdf [--pages DA-A]\n"
+    "     vetrinalia-pdf ARCHIVIO.lis --png CARTELLA [--pages DA-A]\n"
+    "     vetrinalia-pdf ARCHIVIO.lis --import LISTINO.csv|LISTINO.xlsx\n"
+    "\n"
+    "Scrive in DOCUMENTO.pdf le pagine del volantino ARCHIVIO.lis, come le stampa il programma.\n"
+    "Le foto si prendono dalla cartella Foto_Listino accanto all'archivio.\n"
+    "\n"
+    "  --png CARTELLA      scrive in CARTELLA un'immagine PNG per pagina, <titolo>_<pagina>.png,\n"
+    "                      di 1240 x 1754 punti (A4 a 150 dpi)\n"
+    "  --pages DA-A        solo le pagine da DA ad A (per esempio 3-5, 4, 3- o -5)\n"
+    "  --import LISTINO    aggiunge in fondo all'archivio le pagine del listino (.csv o .xlsx),\n"
+    "                      otto prodotti per pagina, con gli stessi controlli del programma;\n"
+    "                      il riepilogo va sullo standard output\n"
+    "  --help              mostra questo aiuto\n"
+    "\n"
+    "Esce con 0 se tutto è andato bene, 1 se non è stato scritto o importato niente,\n"
+    "2 se gli argomenti non sono validi.\n";
+
+int Usage()
+{
+    Say(QStringLiteral("Uso: vetrinalia-pdf ARCHIVIO.lis DOCUMENTO.pdf"));
+    Say(QStringLiteral("Scrive in DOCUMENTO.pdf tutte le pagine del volantino ARCHIVIO.lis."));
+    Say(QStringLiteral("vetrinalia-pdf --help mostra tutte le opzioni."));
+    return 2;
 }
 
 // The flyer's title: the archive's file name without ".lis".
@@ -49,18 +66,22 @@ QString TitleOf(const QFileInfo& archive)
     return name;
 }
 
-struct Flyer {
-    print::PageTemplate pageTemplate;
-    QString title;
-    QString photoFolder;
-    QImage blank; // already as printed, shared by every empty slot
-};
-
-// One page filled from its record and the photos of its position, laid out for drawing.
-report::Report PreparePage(const Flyer& flyer, qint64 index, const storage::PageRecord& record)
+int Import(const QFileInfo& archiveInfo, const QString& list)
 {
-    return print::PreparePage(flyer.pageTemplate,
-                              print::StoredPageContent(flyer.photoFolder, flyer.title, index + 1, record, flyer.blank));
+    try {
+        const exchange::ImportPlan plan = exchange::PlanImport(list);
+        const qint64 first = exchange::PageCountOf(archiveInfo.filePath()) + 1;
+        Tell(exchange::PlanSummary(plan, first, std::numeric_limits<int>::max()));
+        if (plan.pageCount() == 0)
+            return 1;
+        const exchange::ImportResult result = exchange::ApplyImport(
+            plan, {archiveInfo.filePath(), storage::PhotoFolderIn(archiveInfo.absolutePath() + QLatin1Char('/')),
+                   TitleOf(archiveInfo)});
+        Tell(exchange::ResultText(result, std::numeric_limits<int>::max()));
+        return result.pages > 0 ? 0 : 1;
+    } catch (const exchange::ExchangeError& error) {
+        return Fail(error.message());
+    }
 }
 
 } // namespace
@@ -73,105 +94,88 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
 
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3) {
-        Say(QStringLiteral("Uso: vetrinalia-pdf ARCHIVIO.lis DOCUMENTO.pdf"));
-        Say(QStringLiteral("Scrive in DOCUMENTO.pdf tutte le pagine del volantino ARCHIVIO.lis."));
-        return 2;
+    QStringList positional;
+    QString pngFolder;
+    QString list;
+    std::optional<exchange::PageRange> range = exchange::PageRange{};
+    bool pagesGiven = false;
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            std::fputs(kHelp, stdout);
+            return 0;
+        } else if (argument == QLatin1String("--png") && hasValue) {
+            pngFolder = arguments.at(++i);
+        } else if (argument == QLatin1String("--import") && hasValue) {
+            list = arguments.at(++i);
+        } else if (argument == QLatin1String("--pages") && hasValue) {
+            range = exchange::ParsePageRange(arguments.at(++i));
+            pagesGiven = true;
+            if (!range) {
+                Say(QStringLiteral("vetrinalia-pdf: intervallo di pagine non valido \"%1\" (per esempio 3-5).")
+                        .arg(arguments.at(i)));
+                return 2;
+            }
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return Usage();
+        } else {
+            positional << argument;
+        }
     }
-    const QFileInfo archiveInfo(arguments.at(1));
-    const QFileInfo outputInfo(arguments.at(2));
+    const bool pdfWanted = positional.size() == 2;
+    if (positional.size() < 1 || positional.size() > 2 || (!list.isEmpty() && (pdfWanted || !pngFolder.isEmpty()))
+        || (list.isEmpty() && !pdfWanted && pngFolder.isEmpty()) || (pagesGiven && !list.isEmpty()))
+        return Usage();
+
+    const QFileInfo archiveInfo(positional.at(0));
+    if (!list.isEmpty()) {
+        if (archiveInfo.exists() && !archiveInfo.isFile())
+            return Fail(QStringLiteral("\"%1\" non \u00E8 un archivio di volantino.").arg(positional.at(0)));
+        return Import(archiveInfo, list);
+    }
 
     if (!archiveInfo.exists())
-        return Fail(QStringLiteral("l'archivio \"%1\" non esiste.").arg(arguments.at(1)));
+        return Fail(QStringLiteral("l'archivio \"%1\" non esiste.").arg(positional.at(0)));
     if (!archiveInfo.isFile())
-        return Fail(QStringLiteral("\"%1\" non \u00E8 un archivio di volantino.").arg(arguments.at(1)));
-    if (outputInfo.exists() && outputInfo.canonicalFilePath() == archiveInfo.canonicalFilePath())
-        return Fail(QStringLiteral("il documento PDF non pu\u00F2 sostituire l'archivio \"%1\".").arg(arguments.at(1)));
+        return Fail(QStringLiteral("\"%1\" non \u00E8 un archivio di volantino.").arg(positional.at(0)));
+    if (pdfWanted) {
+        const QFileInfo outputInfo(positional.at(1));
+        if (outputInfo.exists() && outputInfo.canonicalFilePath() == archiveInfo.canonicalFilePath())
+            return Fail(QStringLiteral("il documento PDF non pu\u00F2 sostituire l'archivio \"%1\".").arg(positional.at(0)));
+    }
 
-    QFile archive(archiveInfo.filePath());
-    if (!archive.open(QIODevice::ReadOnly))
-        return Fail(QStringLiteral("impossibile leggere l'archivio \"%1\".").arg(arguments.at(1)));
-    const qint64 pages = storage::RecordCount(archive.size());
-    if (pages == 0)
-        return Fail(QStringLiteral("l'archivio \"%1\" non contiene nessuna scheda.").arg(arguments.at(1)));
-
-    Flyer flyer;
+    exchange::FlyerPagesSnapshot flyer;
     try {
-        flyer.pageTemplate = print::PageTemplate::Load();
-    } catch (const print::TemplateError& error) {
-        return Fail(QStringLiteral("modello di stampa non disponibile (%1).").arg(QString::fromUtf8(error.what())));
+        flyer = exchange::ReadFlyer(archiveInfo.filePath(), TitleOf(archiveInfo),
+                                    storage::PhotoFolderIn(archiveInfo.absolutePath() + QLatin1Char('/')));
+    } catch (const exchange::ExchangeError&) {
+        return Fail(QStringLiteral("impossibile leggere l'archivio \"%1\".").arg(positional.at(0)));
     }
-    flyer.title = TitleOf(archiveInfo);
-    flyer.photoFolder = storage::PhotoFolderIn(archiveInfo.absolutePath() + QLatin1Char('/'));
-    // The program prints the 366 x 274 preview picture of each slot; so does this.
-    flyer.blank = print::PrintedPicture(storage::DrawBlankPicture());
+    const qint64 pages = qint64(flyer.pages.size());
+    if (pages == 0)
+        return Fail(QStringLiteral("l'archivio \"%1\" non contiene nessuna scheda.").arg(positional.at(0)));
+    if (range->first > pages || range->last > pages)
+        return Fail(QStringLiteral("l'archivio \"%1\" ha %2 schede: le pagine richieste non ci sono.")
+                        .arg(positional.at(0))
+                        .arg(pages));
 
-    // Written aside and put in place only when every page is done.
-    QSaveFile output(outputInfo.filePath());
-    // Unbuffered, so that every write reaches WholeWrites' check: a buffered QSaveFile
-    // drops the errors of its own flushes and commits a cut-off document.
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
-
-    storage::WholeWrites whole(&output);
-    QPdfWriter writer(&whole);
-    writer.setTitle(flyer.title);
-    writer.setCreator(QStringLiteral("Vetrinalia"));
-    writer.setResolution(kResolution);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
-
-    // Pages are prepared, their photos decoded, on the other threads a few pages ahead while
-    // this one draws them in order: only those few pages are held in memory. The records are
-    // read here, in order, as the pages are handed out.
-    const int workers = std::max(1, QThread::idealThreadCount());
-    const qint64 lead = workers;
-    QThreadPool pool;
-    pool.setMaxThreadCount(workers);
-    std::deque<std::future<report::Report>> ahead;
-    qint64 handedOut = 0;
-    qint64 unreadable = -1;
-    const auto handOutUpTo = [&](qint64 end) {
-        while (unreadable < 0 && handedOut < std::min(end, pages)) {
-            storage::PageRecord record;
-            try {
-                record = storage::ReadPage(archive, handedOut);
-            } catch (const storage::StorageError&) {
-                unreadable = handedOut;
-                return;
-            }
-            auto task = std::make_shared<std::packaged_task<report::Report()>>(
-                [&flyer, index = handedOut, record] { return PreparePage(flyer, index, record); });
-            ahead.push_back(task->get_future());
-            pool.start([task] { (*task)(); });
-            ++handedOut;
+    if (pdfWanted) {
+        try {
+            exchange::ExportPdf(flyer, positional.at(1), *range);
+        } catch (const exchange::ExchangeError&) {
+            return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(positional.at(1)));
         }
-    };
-
-    for (qint64 index = 0; index < pages; ++index) {
-        handOutUpTo(index + 1 + lead);
-        if (index == unreadable) {
-            painter.end();
-            return Fail(QStringLiteral("impossibile leggere la scheda %1 dell'archivio \"%2\".")
-                            .arg(index + 1)
-                            .arg(arguments.at(1)));
-        }
-        const report::Report report = ahead.front().get();
-        ahead.pop_front();
-        if (index > 0 && !writer.newPage()) {
-            painter.end();
-            return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
-        }
-        report::RenderPage(painter, *report.preparedPage());
     }
-    if (!painter.end() || whole.failed() || !output.commit())
-        return Fail(QStringLiteral("impossibile scrivere il documento \"%1\".").arg(arguments.at(2)));
-    archive.close();
+    if (!pngFolder.isEmpty()) {
+        if (!QFileInfo(pngFolder).isDir())
+            return Fail(QStringLiteral("la cartella \"%1\" non esiste.").arg(pngFolder));
+        try {
+            exchange::ExportPictures(flyer, pngFolder, *range);
+        } catch (const exchange::ExchangeError&) {
+            return Fail(QStringLiteral("impossibile scrivere le immagini in \"%1\".").arg(pngFolder));
+        }
+    }
     return 0;
 }
