@@ -5,6 +5,7 @@
 // exchange [import|pictures]
 #include "BenchUtil.h"
 
+#include "base/Parallel.h"
 #include "exchange/FlyerExport.h"
 #include "exchange/PriceListImport.h"
 #include "storage/FlyerArchive.h"
@@ -16,11 +17,9 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <atomic>
 #include <cstdio>
-#include <thread>
 
 namespace {
 
@@ -92,19 +91,13 @@ void benchImport(const QString& root)
     // The floor: the same photos read, scaled and written alone, shared out the same way.
     const auto floor = [&] {
         std::atomic<int> next{0};
-        const auto work = [&] {
+        base::RunOnCores(16, [&](bool) {
             for (int i = next++; i < kRows; i = next++) {
                 const std::optional<QImage> photo = storage::LoadPhoto(photos.at(i));
                 storage::SavePhoto(*photo, storage::SlotPhotoPath(target.photoFolder, target.title,
                                                                   storage::SlotLetter(i % 8), QString::number(i / 8 + 1)));
             }
-        };
-        std::vector<std::thread> helpers;
-        for (int i = 1; i < qBound(1, QThread::idealThreadCount(), 16); ++i)
-            helpers.emplace_back(work);
-        work();
-        for (std::thread& helper : helpers)
-            helper.join();
+        });
     };
     const auto reset = [&] {
         clearFolder(flyer);

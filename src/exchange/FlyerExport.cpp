@@ -1,5 +1,6 @@
 #include "exchange/FlyerExport.h"
 
+#include "base/Parallel.h"
 #include "base/Text.h"
 #include "print/PageContent.h"
 #include "print/PageTemplate.h"
@@ -27,7 +28,6 @@
 #include <deque>
 #include <future>
 #include <memory>
-#include <thread>
 
 namespace exchange {
 
@@ -384,13 +384,7 @@ QStringList ExportPictures(const FlyerPagesSnapshot& flyer, const QString& folde
                 stop = true;
         }
     };
-    std::vector<std::thread> helpers;
-    const int threads = qBound(1, QThread::idealThreadCount(), 16);
-    for (int i = 1; i < threads; ++i)
-        helpers.emplace_back(work, false);
-    work(true);
-    for (std::thread& helper : helpers)
-        helper.join();
+    base::RunOnCores(16, work);
     if (failed)
         CannotWrite(folder);
     if (stop)

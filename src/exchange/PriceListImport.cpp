@@ -1,5 +1,6 @@
 #include "exchange/PriceListImport.h"
 
+#include "base/Parallel.h"
 #include "base/Text.h"
 #include "editor/FieldText.h"
 #include "editor/FlyerPages.h"
@@ -12,11 +13,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
-#include <QThread>
 
 #include <atomic>
 #include <deque>
-#include <thread>
 
 namespace exchange {
 
@@ -443,13 +442,7 @@ ImportResult ApplyImport(const ImportPlan& plan, const ImportTarget& target, con
                 stop = true;
         }
     };
-    std::vector<std::thread> helpers;
-    const int threads = qBound(1, QThread::idealThreadCount(), 16);
-    for (int i = 1; i < threads; ++i)
-        helpers.emplace_back(work, false);
-    work(true);
-    for (std::thread& helper : helpers)
-        helper.join();
+    base::RunOnCores(16, work);
     if (failed) {
         undo();
         WriteFailed();

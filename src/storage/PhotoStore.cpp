@@ -1,6 +1,7 @@
 #include "storage/PhotoStore.h"
 #include "storage/WholeWrites.h"
 
+#include "base/Parallel.h"
 #include "base/ProgramFolder.h"
 #include "base/Text.h"
 
@@ -12,11 +13,8 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgRenderer>
-#include <QThread>
 
 #include <atomic>
-#include <thread>
-#include <vector>
 
 namespace storage {
 
@@ -237,16 +235,10 @@ std::array<bool, 8> SaveSlotPhotos(const SlotPictures& pictures, const QString& 
     // Reducing eight camera photos is most of a save: the slots are shared out over the
     // processor's cores.
     std::atomic<int> next{0};
-    const auto work = [&] {
+    base::RunOnCores(8, [&](bool) {
         for (int s = next++; s < 8; s = next++)
             stored[s] = SavePhoto(pictures[s], SlotPhotoPath(folder, title, SlotLetter(s), position));
-    };
-    std::vector<std::thread> helpers;
-    for (int i = 1; i < qBound(1, QThread::idealThreadCount(), 8); ++i)
-        helpers.emplace_back(work);
-    work();
-    for (std::thread& helper : helpers)
-        helper.join();
+    });
     return stored;
 }
 
