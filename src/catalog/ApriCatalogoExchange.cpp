@@ -16,11 +16,13 @@
 #include <QListWidget>
 #include <QStandardPaths>
 
+#include <optional>
+
 namespace catalog {
 
 namespace {
 
-struct ButtonSpec {
+struct ExchangeButton {
     const char* name;
     const char* resource;
     const char* accessibleName;
@@ -29,7 +31,7 @@ struct ButtonSpec {
 };
 // In the free strip of the work area, right of the hand and left of the help button.
 constexpr int kButtonsTop = 158;
-constexpr ButtonSpec kButtons[] = {
+constexpr ExchangeButton kButtons[] = {
     {"btnImportaListino", ":/catalog/importa_listino.svg", "Importa listino",
      "Aggiunge al volantino selezionato le pagine di un listino (.csv o .xlsx)", 724},
     {"btnEsportaPdf", ":/catalog/esporta_pdf.svg", "Esporta PDF",
@@ -62,6 +64,19 @@ void Inform(QWidget* parent, const QString& text)
     ui::ShowMessageBox(text, ui::MessageKind::Information, parent);
 }
 
+// The flyer of a list entry, read for a page export; nothing, with the warning shown,
+// when it has no page.
+std::optional<exchange::FlyerPagesSnapshot> FlyerWithPages(QWidget* parent, const QString& entry)
+{
+    exchange::FlyerPagesSnapshot flyer = exchange::ReadFlyer(EntryPath(entry), FlyerTitle(entry), PhotoFolder());
+    if (flyer.pages.empty()) {
+        Warn(parent, QStringLiteral("Il volantino \"%1\" non contiene nessuna pagina: non c'è niente da esportare.")
+                         .arg(flyer.title));
+        return std::nullopt;
+    }
+    return flyer;
+}
+
 } // namespace
 
 void TfrmApriCatalogo::buildExchangeButtons(QWidget* panel)
@@ -72,13 +87,13 @@ void TfrmApriCatalogo::buildExchangeButtons(QWidget* panel)
                                              &TfrmApriCatalogo::btnEsportaImmaginiClick,
                                              &TfrmApriCatalogo::btnEsportaListinoClick};
     for (size_t i = 0; i < std::size(kButtons); ++i) {
-        const ButtonSpec& spec = kButtons[i];
-        auto* button = new ui::PictureButton(QLatin1String(spec.name), QLatin1String(spec.resource),
-                                             QLatin1String(spec.accessibleName), panel);
-        button->setAccessibleDescription(QString::fromUtf8(spec.hint));
-        button->setToolTip(QLatin1String(spec.accessibleName) + QStringLiteral(": ") + QString::fromUtf8(spec.hint));
-        button->setStatusTip(QString::fromUtf8(spec.hint));
-        ui::Place(button, spec.x, kButtonsTop, 43, 45);
+        const ExchangeButton& entry = kButtons[i];
+        auto* button = new ui::PictureButton(QLatin1String(entry.name), QLatin1String(entry.resource),
+                                             QLatin1String(entry.accessibleName), panel);
+        button->setAccessibleDescription(QString::fromUtf8(entry.hint));
+        button->setToolTip(QLatin1String(entry.accessibleName) + QStringLiteral(": ") + QString::fromUtf8(entry.hint));
+        button->setStatusTip(QString::fromUtf8(entry.hint));
+        ui::Place(button, entry.x, kButtonsTop, 43, 45);
         *targets[i] = button;
         connect(button, &ui::PictureButton::clicked, this, handlers[i]);
     }
@@ -165,12 +180,10 @@ void TfrmApriCatalogo::exportPdfCommand()
         return;
     const QString entry = selected->text();
     try {
-        const exchange::FlyerPagesSnapshot flyer = exchange::ReadFlyer(EntryPath(entry), FlyerTitle(entry), PhotoFolder());
-        if (flyer.pages.empty()) {
-            Warn(this, QStringLiteral("Il volantino \"%1\" non contiene nessuna pagina: non c'è niente da esportare.")
-                           .arg(flyer.title));
+        const std::optional<exchange::FlyerPagesSnapshot> read = FlyerWithPages(this, entry);
+        if (!read)
             return;
-        }
+        const exchange::FlyerPagesSnapshot& flyer = *read;
         const QString pdf = ui::Seam().saveFileName(
             this, {QStringLiteral("Esporta PDF"), {QStringLiteral("Documenti PDF (*.pdf)")}, QStringLiteral("pdf"),
                    QDir(ExportFolder()).filePath(flyer.title + QStringLiteral(".pdf"))});
@@ -193,12 +206,10 @@ void TfrmApriCatalogo::exportPicturesCommand()
         return;
     const QString entry = selected->text();
     try {
-        const exchange::FlyerPagesSnapshot flyer = exchange::ReadFlyer(EntryPath(entry), FlyerTitle(entry), PhotoFolder());
-        if (flyer.pages.empty()) {
-            Warn(this, QStringLiteral("Il volantino \"%1\" non contiene nessuna pagina: non c'è niente da esportare.")
-                           .arg(flyer.title));
+        const std::optional<exchange::FlyerPagesSnapshot> read = FlyerWithPages(this, entry);
+        if (!read)
             return;
-        }
+        const exchange::FlyerPagesSnapshot& flyer = *read;
         const QString folder = ui::Seam().folderName(
             this, {QStringLiteral("Esporta immagini: cartella in cui salvare le pagine"), {}, QString(), ExportFolder()});
         if (folder.isEmpty())
